@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/modMsgDlgs.h"
+
+#include <QString>
+#include <deque>
+#include <functional>
+#include <optional>
+
+// A script of the questions a test expects, in order. An unexpected question fails the
+// test at once (and throws, so the code under test never waits); an answer left unused
+// fails it when the script is destroyed.
+class TStrictPrompts : public TPrompts {
+public:
+    TStrictPrompts();
+    ~TStrictPrompts() override;
+
+    // Expect a message dialog whose text contains `fragment`; answer with `result`.
+    TStrictPrompts &ExpectMessage(const QString &fragment, int result = mrOk);
+    // Expect a message dialog of that type with exactly that text.
+    TStrictPrompts &ExpectExactMessage(TMsgDlgType type, const QString &text, int result = mrOk);
+    TStrictPrompts &ExpectInput(const QString &promptFragment, std::optional<QString> answer);
+    // Expect the connection dialog pre-filled with `initial` (any when empty); answer or cancel.
+    TStrictPrompts &ExpectConnectionDialog(const QString &initial, std::optional<QString> answer);
+
+    int MessageDialog(const QString &text, TMsgDlgType type, const TMsgDlgButtons &buttons, int timeoutSeconds) override;
+    bool InputText(const QString &caption, const QString &prompt, QString &value) override;
+    std::optional<QString> EditConnectionString(const QString &initial) override;
+
+    bool Done() const { return m_script.empty(); }
+    QStringList Asked() const { return m_asked; }
+
+private:
+    struct Step {
+        enum Kind { Message, Input, Connection } kind;
+        QString text;
+        bool exact = false;
+        std::optional<TMsgDlgType> type;
+        int result = mrOk;
+        std::optional<QString> answer;
+    };
+    Step Next(Step::Kind kind, const QString &asked);
+
+    std::deque<Step> m_script;
+    QStringList m_asked;
+    TPrompts *m_previous = nullptr;
+};
