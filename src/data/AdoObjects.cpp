@@ -258,12 +258,12 @@ int TAdoConnection::Run(const QString &sql, TParameters &params, TResultSet *res
     switch (plan.kind) {
     case TStatementPlan::Kind::Upsert: {
         TResultSet exists;
-        RunOne(QStringLiteral("SELECT CASE WHEN EXISTS (") + plan.exists + QStringLiteral(") THEN 1 ELSE 0 END"), params, &exists, nullptr);
+        RunOne(QStringLiteral("SELECT CASE WHEN EXISTS (") + plan.exists + QStringLiteral(") THEN 1 ELSE 0 END"), params, &exists);
         const bool found = !exists.rows.empty() && exists.rows.front().value(0).toInt() == 1;
-        return RunOne(found ? plan.update : plan.insert, params, result, nullptr);
+        return RunOne(found ? plan.update : plan.insert, params, result);
     }
     case TStatementPlan::Kind::InsertIdentity: {
-        const int rows = RunOne(plan.sql, params, result, nullptr);
+        const int rows = RunOne(plan.sql, params, result);
         TParameter *out = params.Find(plan.identityParam);
         if (out)
             out->Value = rows > 0 ? QVariant(LastIdentity()) : QVariant();
@@ -271,10 +271,10 @@ int TAdoConnection::Run(const QString &sql, TParameters &params, TResultSet *res
     }
     case TStatementPlan::Kind::Plain: break;
     }
-    return RunOne(plan.sql, params, result, nullptr);
+    return RunOne(plan.sql, params, result);
 }
 
-int TAdoConnection::RunOne(const QString &sql, TParameters &params, TResultSet *result, const TParameter *)
+int TAdoConnection::RunOne(const QString &sql, TParameters &params, TResultSet *result)
 {
     QStringList names;
     const QString positional = SqlText::ToPositional(sql, &names);
@@ -282,6 +282,12 @@ int TAdoConnection::RunOne(const QString &sql, TParameters &params, TResultSet *
         m_trace(positional);
     QSqlQuery q(Database());
     q.setForwardOnly(true);
+    if (names.isEmpty()) {
+        // Sent as it stands: PostgreSQL cannot prepare DDL or SET.
+        if (!q.exec(positional))
+            throw EDatabaseError(ErrorText(q.lastError()));
+        return Collect(q, result);
+    }
     if (!q.prepare(positional))
         throw EDatabaseError(ErrorText(q.lastError()));
     std::vector<int> outputs;
@@ -296,6 +302,14 @@ int TAdoConnection::RunOne(const QString &sql, TParameters &params, TResultSet *
     }
     if (!q.exec())
         throw EDatabaseError(ErrorText(q.lastError()));
+    const int rows = Collect(q, result);
+    for (int i : outputs)
+        params.Find(names[i])->Value = q.boundValue(i);
+    return rows;
+}
+
+int TAdoConnection::Collect(QSqlQuery &q, TResultSet *result)
+{
     if (result) {
         const QSqlRecord record = q.record();
         result->fieldNames.clear();
@@ -313,8 +327,6 @@ int TAdoConnection::RunOne(const QString &sql, TParameters &params, TResultSet *
             result->rows.push_back(std::move(row));
         }
     }
-    for (int i : outputs)
-        params.Find(names[i])->Value = q.boundValue(i);
     if (m_dialect.Engine() == TEngine::SQLite)
         m_lastInsertId = q.lastInsertId();
     return q.numRowsAffected();
@@ -326,7 +338,7 @@ qlonglong TAdoConnection::LastIdentity()
         return m_lastInsertId.toLongLong();
     TParameters none;
     TResultSet rs;
-    RunOne(QStringLiteral("SELECT lastval()"), none, &rs, nullptr);
+    RunOne(QStringLiteral("SELECT lastval()"), none, &rs);
     return rs.rows.empty() ? 0 : rs.rows.front().value(0).toLongLong();
 }
 

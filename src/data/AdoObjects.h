@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 #include <functional>
@@ -112,7 +113,8 @@ public:
     void SetTrace(std::function<void(const QString &)> trace) { m_trace = std::move(trace); }
 
 private:
-    int RunOne(const QString &sql, TParameters &params, TResultSet *result, const TParameter *outParam);
+    int RunOne(const QString &sql, TParameters &params, TResultSet *result);
+    int Collect(QSqlQuery &q, TResultSet *result);  // rows read into result; rows affected
     qlonglong LastIdentity();
     QVariant m_lastInsertId;
 

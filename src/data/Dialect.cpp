@@ -25,7 +25,7 @@ QString TDialect::Render(const QString &sql) const
     const int n = sql.size();
     for (int i = 0; i < n;) {
         const QChar c = sql.at(i);
-        if (!mask[i] && c == u'[') {
+        if (c == u'[' && !mask[i] && (i == 0 || mask[i - 1])) {  // opens a bracketed name, not inside a literal
             const int close = sql.indexOf(u']', i);
             const QString name = sql.mid(i + 1, close - i - 1);
             // PostgreSQL folds unquoted names to lower case: so does the schema.

@@ -24,6 +24,11 @@ std::string EngineName(const ::testing::TestParamInfo<TEngine> &info)
     return info.param == TEngine::SQLite ? "SQLite" : info.param == TEngine::PostgreSQL ? "PostgreSQL" : "SqlServer";
 }
 
+void PrintTo(TEngine engine, std::ostream *os)
+{
+    *os << EngineName(::testing::TestParamInfo<TEngine>(engine, 0));
+}
+
 namespace {
 
 QString WithCatalog(const QString &connectionString, const QString &catalog)

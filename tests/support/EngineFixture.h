@@ -12,6 +12,7 @@
 // gives a server in TRELVO_TEST_PG (and, under CI, even without one, so the run fails).
 std::vector<TEngine> TestEngines();
 std::string EngineName(const ::testing::TestParamInfo<TEngine> &info);
+void PrintTo(TEngine engine, std::ostream *os);
 
 // A fresh database with the suite's tables for each test, on the engine of the parameter.
 class TDatabaseTest : public ::testing::TestWithParam<TEngine> {
