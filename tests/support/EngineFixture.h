@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/AdoObjects.h"
+#include "support/QtPrinters.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
