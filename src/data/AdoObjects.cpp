@@ -116,6 +116,13 @@ TDateTime TField::AsDateTime() const
 
 // ---- TAdoConnection
 
+struct TAdoConnection::TPrepared {
+    TStatementPlan plan;
+    QStringList names;
+    QString positional;
+    QSqlQuery query;
+};
+
 TAdoConnection::TAdoConnection() : m_name(NextConnectionName()) {}
 
 TAdoConnection::~TAdoConnection()
@@ -216,6 +223,7 @@ void TAdoConnection::Open()
 
 void TAdoConnection::Close()
 {
+    m_prepared.clear();  // the statements die with the engine's connection
     if (!QSqlDatabase::contains(m_name))
         return;
     {
@@ -264,9 +272,7 @@ int TAdoConnection::Run(const QString &sql, TParameters &params, TResultSet *res
     }
     case TStatementPlan::Kind::InsertIdentity: {
         const int rows = RunOne(plan.sql, params, result);
-        TParameter *out = params.Find(plan.identityParam);
-        if (out)
-            out->Value = rows > 0 ? QVariant(LastIdentity()) : QVariant();
+        ReadIdentity(plan, params, rows);
         return rows;
     }
     case TStatementPlan::Kind::Plain: break;
@@ -290,9 +296,45 @@ int TAdoConnection::RunOne(const QString &sql, TParameters &params, TResultSet *
     }
     if (!q.prepare(positional))
         throw EDatabaseError(ErrorText(q.lastError()));
+    return Execute(q, names, params, result);
+}
+
+int TAdoConnection::RunPrepared(const QString &sql, TParameters &params)
+{
+    if (!m_connected)
+        throw EDatabaseError(QStringLiteral("The connection to the database is not open"));
+    auto found = m_prepared.find(sql);
+    if (found == m_prepared.end()) {
+        auto prepared = std::make_unique<TPrepared>(TPrepared{m_dialect.Plan(sql), {}, {}, QSqlQuery(Database())});
+        if (prepared->plan.kind == TStatementPlan::Kind::Upsert)
+            return Run(sql, params);  // two statements, chosen per call
+        prepared->positional = SqlText::ToPositional(prepared->plan.sql, &prepared->names);
+        if (prepared->names.isEmpty())
+            return Run(sql, params);  // nothing to re-bind
+        prepared->query.setForwardOnly(true);
+        if (!prepared->query.prepare(prepared->positional))
+            throw EDatabaseError(ErrorText(prepared->query.lastError()));
+        constexpr size_t MaxPrepared = 64;
+        if (m_prepared.size() >= MaxPrepared)
+            m_prepared.clear();
+        found = m_prepared.emplace(sql, std::move(prepared)).first;
+    }
+    TPrepared &p = *found->second;
+    if (m_trace)
+        m_trace(p.positional);
+    const int rows = Execute(p.query, p.names, params, nullptr);
+    p.query.finish();  // stays prepared, holds no cursor or lock
+    if (p.plan.kind == TStatementPlan::Kind::InsertIdentity)
+        ReadIdentity(p.plan, params, rows);
+    return rows;
+}
+
+int TAdoConnection::Execute(QSqlQuery &q, const QStringList &names, TParameters &params, TResultSet *result)
+{
     std::vector<int> outputs;
     for (int i = 0; i < names.size(); ++i) {
-        const TParameter *p = params.Find(names[i]);
+        // Parameters parsed from the same text stand in the markers' order: no search then.
+        const TParameter *p = i < params.Count() && params[i].Name == names[i] ? &params[i] : params.Find(names[i]);
         if (!p)
             throw EDatabaseError(QStringLiteral("Parameter '%1' has no value").arg(names[i]));
         const bool out = p->Direction == TParamDirection::Output;
@@ -332,6 +374,12 @@ int TAdoConnection::Collect(QSqlQuery &q, TResultSet *result)
     return q.numRowsAffected();
 }
 
+void TAdoConnection::ReadIdentity(const TStatementPlan &plan, TParameters &params, int rows)
+{
+    if (TParameter *out = params.Find(plan.identityParam))
+        out->Value = rows > 0 ? QVariant(LastIdentity()) : QVariant();
+}
+
 qlonglong TAdoConnection::LastIdentity()
 {
     if (m_dialect.Engine() == TEngine::SQLite)
@@ -355,7 +403,7 @@ int TAdoCommand::Execute()
 {
     if (!m_connection)
         throw EDatabaseError(QStringLiteral("The command has no connection"));
-    return m_connection->Run(m_text, m_params);
+    return Prepared ? m_connection->RunPrepared(m_text, m_params) : m_connection->Run(m_text, m_params);
 }
 
 // ---- TAdoQuery

@@ -10,6 +10,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 // The database objects the records use: one connection, commands with named parameters
@@ -104,6 +105,9 @@ public:
     int Run(const QString &sql, TParameters &params, TResultSet *result = nullptr);
     // Convenience for fixed text with no parameters.
     int Exec(const QString &sql);
+    // As Run, without rows, keeping the statement prepared on the engine for the next call
+    // with the same text, so a writer of many rows sends only the values again.
+    int RunPrepared(const QString &sql, TParameters &params);
 
     void BeginTransaction();
     void Commit();
@@ -113,8 +117,11 @@ public:
     void SetTrace(std::function<void(const QString &)> trace) { m_trace = std::move(trace); }
 
 private:
+    struct TPrepared;
     int RunOne(const QString &sql, TParameters &params, TResultSet *result);
+    int Execute(QSqlQuery &q, const QStringList &names, TParameters &params, TResultSet *result);
     int Collect(QSqlQuery &q, TResultSet *result);  // rows read into result; rows affected
+    void ReadIdentity(const TStatementPlan &plan, TParameters &params, int rows);
     qlonglong LastIdentity();
     QVariant m_lastInsertId;
 
@@ -125,6 +132,7 @@ private:
     int m_loginTimeout = 5;
     std::function<void(TAdoConnection &)> m_initialiser;
     std::function<void(const QString &)> m_trace;
+    std::unordered_map<QString, std::unique_ptr<TPrepared>> m_prepared;  // by the statement as written
 };
 
 // A statement with named parameters, executed for its row count.
@@ -137,6 +145,8 @@ public:
     QString CommandText() const { return m_text; }
     void SetCommandText(const QString &text);
     bool ParamCheck = true;
+    // Keep the statement prepared between executions (rows written in a loop).
+    bool Prepared = false;
     TParameters &Parameters() { return m_params; }
     TParameter &ParamByName(const QString &name) { return m_params.ParamByName(name); }
     int Execute();  // rows affected; throws EDatabaseError
