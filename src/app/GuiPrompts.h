@@ -3,12 +3,14 @@
 #include "modMsgDlgs.h"
 
 #include <QDialog>
-#include <QTimer>
 
+class QLineEdit;
 class QPushButton;
-class QWidget;
+class QTimer;
 
-// Fonts and control heights a finger can hit, until the dialog kit's shared look exists.
+// The height of a control a finger can hit.
+constexpr int TouchControlHeight = 40;
+// Fonts and control sizes for the touch screen, until the dialog kit's shared look exists.
 void ApplyTouchLook(QWidget *form);
 
 // The program's message dialog: caption and icon by type, buttons in the fixed order,
@@ -18,9 +20,6 @@ class TfrmMessage : public QDialog {
 public:
     TfrmMessage(const QString &text, TMsgDlgType type, const TMsgDlgButtons &buttons, int timeoutSeconds,
                 QWidget *parent = nullptr);
-
-    int DefaultResult() const { return m_defaultResult; }
-    int CancelResult() const { return m_cancelResult; }
 
     // Esc and the window's close box answer with the cancel button's result.
     void reject() override;
@@ -34,7 +33,7 @@ private:
     int m_defaultResult = mrNone;
     int m_cancelResult = mrNone;
     int m_remaining = 0;
-    QTimer m_countdown;
+    QTimer *m_countdown;
 };
 
 // A one-line text question with OK and Cancel.
@@ -45,7 +44,7 @@ public:
     QString Text() const;
 
 private:
-    class QLineEdit *m_edit;
+    QLineEdit *m_edit;
 };
 
 // The real dialogs behind the prompt service.

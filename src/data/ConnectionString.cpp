@@ -83,6 +83,19 @@ bool TConnectionString::Has(const QString &key) const
     return false;
 }
 
+void TConnectionString::Remove(const QString &key)
+{
+    m_pairs.removeIf([&](const QPair<QString, QString> &pair) { return pair.first.compare(key, Qt::CaseInsensitive) == 0; });
+}
+
+QStringList TConnectionString::Keys() const
+{
+    QStringList keys;
+    for (const auto &pair : m_pairs)
+        keys.append(pair.first);
+    return keys;
+}
+
 void TConnectionString::SetValue(const QString &key, const QString &value)
 {
     for (auto &pair : m_pairs)

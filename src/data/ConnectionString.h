@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 enum class TEngine { SQLite, PostgreSQL, SqlServer };
 
@@ -18,6 +19,8 @@ public:
     QString Value(const QString &key) const;  // keys compare case-insensitively
     void SetValue(const QString &key, const QString &value);
     bool Has(const QString &key) const;
+    void Remove(const QString &key);
+    QStringList Keys() const;
     QString ToString() const;
 
     TEngine Engine() const;

@@ -32,6 +32,9 @@ TEST(ConnectionString, KeepsQuotedValuesAndRoundTrips)
     const TConnectionString again = TConnectionString::Parse(cs.ToString());
     EXPECT_EQ(again.Password(), QStringLiteral("a;b=c"));
     EXPECT_EQ(again.User(), QStringLiteral("x"));
+    TConnectionString edited = again;
+    edited.Remove(QStringLiteral("password"));
+    EXPECT_EQ(edited.Keys(), (QStringList{QStringLiteral("Provider"), QStringLiteral("User ID")}));
 }
 
 TEST(ConnectionString, RefusesWhatItCannotRead)

@@ -53,6 +53,25 @@ TEST_F(DataModule, FirstRunAsksThenConnectsAndRemembers)
     EXPECT_TRUE(again.con.Connected());
 }
 
+TEST_F(DataModule, ARefusedServerOfEitherKindIsReported)
+{
+    for (const char *refused : {"Provider=PostgreSQL;Data Source=127.0.0.1;Port=1;Initial Catalog=x;User ID=u;Password=p;",
+                                "Provider=SQLOLEDB.1;Persist Security Info=True;User ID=orvik;Password=zup;Initial Catalog=duDid;Data Source=127.0.0.1,1;"}) {
+        TVxAdoConnection store;
+        store.SetApplicationKey(QStringLiteral("Orvik"));
+        store.SetServerName(QStringLiteral("Msde"));
+        store.SaveConnectionString(QString::fromLatin1(refused));
+        store.WriteFailedFlag(false);
+        TdmOrvik dm;
+        TStrictPrompts prompts;
+        prompts.ExpectMessage(QStringLiteral("Connect to the orvik MSDE\rReason: "));
+        dm.SetConnected();
+        EXPECT_FALSE(dm.con.Connected()) << refused;
+        EXPECT_TRUE(prompts.Asked().value(0).contains(QStringLiteral("\rConnection String: ") + QString::fromLatin1(refused) + QStringLiteral("\r\rRaised In: TdmMain.SetConnected")));
+        EXPECT_EQ(StoredValue(QStringLiteral("Msde-Failed")), QStringLiteral("1"));
+    }
+}
+
 TEST_F(DataModule, AFailedAttemptIsReportedThenOfferedForCorrection)
 {
     const QString bad = QStringLiteral("Provider=PostgreSQL;Data Source=127.0.0.1;Port=1;Initial Catalog=x;User ID=u;Password=p;");
