@@ -1,0 +1,98 @@
+#include "RecordColumns.h"
+
+namespace RecordColumns {
+
+QString TrimText(const QString &text)
+{
+    qsizetype start = 0, end = text.size();
+    while (start < end && text.at(start).unicode() <= 0x20)
+        ++start;
+    while (end > start && text.at(end - 1).unicode() <= 0x20)
+        --end;
+    return text.mid(start, end - start);
+}
+
+QString ParamName(const char *column)
+{
+    return QString::fromLatin1(column).remove(u' ');
+}
+
+QString NulIfBlank(const QString &text)
+{
+    return TrimText(text).isEmpty() ? NulString() : text;
+}
+
+void SetIntegerText(TParameter &param, const QString &text)
+{
+    const QString trimmed = TrimText(text);
+    bool ok = false;
+    const qlonglong number = trimmed.toLongLong(&ok);
+    if (ok)
+        param.SetInteger(number);
+    else if (trimmed.isEmpty())
+        param.SetNull(TFieldType::Integer);
+    else
+        param.SetString(trimmed);  // not a number: the engine decides, as with any text
+}
+
+void PrepareQuery(TAdoQuery &query, const QStringList &sql, std::initializer_list<TQueryParam> params)
+{
+    query.Close();
+    query.SQL() = sql;
+    for (const TQueryParam &p : params) {
+        TParameter &param = query.ParamByName(QLatin1String(p.name));
+        param.DataType = p.type;
+        param.Value = p.value;
+    }
+}
+
+int PopulateWhere(TCollectionDB &list, const QStringList &sql, std::initializer_list<TQueryParam> params)
+{
+    PrepareQuery(list.AdoQuery, sql, params);
+    list.AdoQuery.Open();
+    return list.Populate(&list.AdoQuery);
+}
+
+} // namespace RecordColumns
+
+bool TRecordItem::LoadWhere(const QStringList &sql, std::initializer_list<RecordColumns::TQueryParam> params)
+{
+    RequireConnection();
+    SetEmpty(true);
+    RecordColumns::PrepareQuery(AdoQuery, sql, params);
+    return LoadFromQuery();
+}
+
+int TRecordItem::DeleteWhere(const QString &sql, const char *keyParam, const QVariant &key)
+{
+    AdoCommand.ParamCheck = true;
+    AdoCommand.SetCommandText(sql);
+    TParameter &param = AdoCommand.ParamByName(QLatin1String(keyParam));
+    if (key.metaType().id() == QMetaType::QString)
+        param.SetString(key.toString());
+    else
+        param.SetInteger(key.toLongLong());
+    param.Direction = TParamDirection::Input;
+    return TCollectionDBItem::Delete();
+}
+
+void TRecordItem::SetStatement(const QString &sql)
+{
+    AdoCommand.ParamCheck = true;
+    AdoCommand.SetCommandText(sql);
+}
+
+void TRecordItem::ExpectIdentity(const char *identityParam)
+{
+    TParameter &id = AdoCommand.ParamByName(QLatin1String(identityParam));
+    id.SetNull(TFieldType::Integer);
+    id.Direction = TParamDirection::Output;
+}
+
+int TRecordItem::Execute(const char *identityParam, int &key, TReadBack readBack)
+{
+    const int rows = TCollectionDBItem::Update();
+    if (identityParam && (readBack == TReadBack::Always || rows > 0))
+        key = static_cast<int>(AdoCommand.ParamByName(QLatin1String(identityParam)).Value.toLongLong());
+    return rows;
+}
