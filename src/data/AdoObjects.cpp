@@ -14,10 +14,20 @@
 
 namespace {
 
+// The engine's lines joined the way the dialogs break lines, without its indentation.
+QString Tidy(const QString &text)
+{
+    QStringList lines;
+    for (const QString &line : text.split(u'\n'))
+        if (!line.trimmed().isEmpty())
+            lines.append(line.simplified());
+    return lines.join(u'\r');
+}
+
 QString ErrorText(const QSqlError &error)
 {
-    const QString db = error.databaseText().trimmed();
-    const QString driver = error.driverText().trimmed();
+    const QString db = Tidy(error.databaseText());
+    const QString driver = Tidy(error.driverText());
     if (db.isEmpty())
         return driver;
     if (driver.isEmpty() || db.contains(driver))
@@ -191,10 +201,15 @@ void TAdoConnection::Open()
     try {
         switch (cs.Engine()) {
         case TEngine::SQLite:
-            // A corrupt or foreign file opens lazily: touch it now so the error shows at connect.
-            Exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
-            if (!created)
-                break;
+            {
+                // A corrupt or foreign file opens lazily: touch it now so the error shows at connect.
+                TParameters none;
+                TResultSet objects;
+                Run(QStringLiteral("SELECT count(*) FROM sqlite_master"), none, &objects);
+                // A file with nothing in it (left by another tool, say) is as good as a new one.
+                if (!created && objects.rows.front().value(0).toInt() > 0)
+                    break;
+            }
             Exec(QStringLiteral("PRAGMA journal_mode=WAL"));
             if (m_initialiser) {
                 BeginTransaction();

@@ -171,3 +171,45 @@ TEST(AdoConnection, AnUnreachableServerIsRefusedQuickly)
         EXPECT_FALSE(con.Connected());
     }
 }
+
+TEST(AdoConnection, AnEmptyFileIsSetUpLikeANewOne)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("empty.db"));
+    QFile(path).open(QIODevice::WriteOnly);  // zero bytes, as a probe of the path leaves it
+    int initialised = 0;
+    for (int run = 0; run < 2; ++run) {
+        TAdoConnection con;
+        con.SetConnectionString(QStringLiteral("Provider=SQLite;Data Source=") + path);
+        con.SetNewDatabaseInitialiser([&](TAdoConnection &c) {
+            ++initialised;
+            c.Exec(QStringLiteral("CREATE TABLE t (x INTEGER)"));
+        });
+        con.Open();
+    }
+    EXPECT_EQ(initialised, 1);  // a file with tables is left alone
+}
+
+TEST_P(AdoObjects, APreparedStatementRunsAgainWithNewValuesAndIdentities)
+{
+    TAdoCommand cmd(&con);
+    cmd.Prepared = true;
+    cmd.SetCommandText(QStringLiteral("INSERT INTO Attend (EmpNum, OdoStart) VALUES (:EmpNum, :Odo) SELECT :IDField = @@Identity"));
+    TParameter &id = cmd.ParamByName(QStringLiteral("IDField"));
+    id.DataType = TFieldType::Integer;
+    id.Direction = TParamDirection::Output;
+    qlonglong last = 0;
+    for (int i = 1; i <= 3; ++i) {
+        cmd.ParamByName(QStringLiteral("EmpNum")).SetString(QString::number(i));
+        cmd.ParamByName(QStringLiteral("Odo")).SetInteger(i * 100);
+        EXPECT_EQ(cmd.Execute(), 1);
+        EXPECT_GT(id.Value.toLongLong(), last);
+        last = id.Value.toLongLong();
+        if (i == 2) {  // a reconnect drops the prepared statement, not the command
+            con.Close();
+            con.Open();
+        }
+    }
+    EXPECT_EQ(Scalar(QStringLiteral("SELECT SUM(OdoStart) FROM Attend")), 600);
+    EXPECT_EQ(Scalar(QStringLiteral("SELECT OdoStart FROM Attend WHERE EmpNum = '3'")), 300);
+}
