@@ -27,7 +27,8 @@ QString ReplaceChar(const QString &text, QChar from, QChar to, int last = std::n
 // "%1", "%2"... replaced by the arguments: integers in decimal, texts as they are.
 QString FormatArgs(const QString &text, const QVariantList &arguments);
 
-// Blanks and control characters removed from both ends.
+// Blanks and control characters (up to U+0020, so the one-NUL "empty" text too) removed
+// from both ends, as the suite trims.
 QString TrimBlanks(const QString &text);
 
 // "yyyymmdd hh:nn:ss" of the clock.

@@ -1,22 +1,12 @@
 #include "clsSysData.h"
 
 #include "app/clsEVxException.h"
+#include "app/modUtils.h"
 
 #include <QLocale>
 #include <cmath>
 
 namespace {
-
-// Blanks and control characters, as the suite trims them.
-QString TrimControls(const QString &text)
-{
-    int start = 0, end = static_cast<int>(text.size());
-    while (start < end && text.at(start).unicode() <= 0x20)
-        ++start;
-    while (end > start && text.at(end - 1).unicode() <= 0x20)
-        --end;
-    return text.mid(start, end - start);
-}
 
 QLocale Workstation()
 {
@@ -116,7 +106,7 @@ void TSysDataItem::SetText(QString &field, const QString &text)
 {
     if (text == field)
         return;
-    field = TrimControls(text);
+    field = TrimBlanks(text);
     SetModified(true);
 }
 

@@ -1,16 +1,8 @@
 #include "RecordColumns.h"
 
-namespace RecordColumns {
+#include "app/modUtils.h"
 
-QString TrimText(const QString &text)
-{
-    qsizetype start = 0, end = text.size();
-    while (start < end && text.at(start).unicode() <= 0x20)
-        ++start;
-    while (end > start && text.at(end - 1).unicode() <= 0x20)
-        --end;
-    return text.mid(start, end - start);
-}
+namespace RecordColumns {
 
 QString ParamName(const char *column)
 {
@@ -19,12 +11,36 @@ QString ParamName(const char *column)
 
 QString NulIfBlank(const QString &text)
 {
-    return TrimText(text).isEmpty() ? NulString() : text;
+    return TrimBlanks(text).isEmpty() ? NulString() : text;
+}
+
+QString EmptyIfNul(const QString &text)
+{
+    return text == NulString() ? QString() : text;
+}
+
+QString ReadText(const TField &field, int flags)
+{
+    QString text = field.AsString();
+    if (flags & Trim)
+        text = TrimBlanks(text);
+    if (flags & EmptyWhenNul)
+        text = EmptyIfNul(text);
+    return text;
+}
+
+void BindText(TParameter &param, const QString &text, int flags)
+{
+    const QString value = (flags & Trim) ? TrimBlanks(text) : text;
+    if (flags & IntegerText)
+        SetIntegerText(param, value);
+    else
+        param.SetString((flags & NulWhenBlank) ? NulIfBlank(value) : value);
 }
 
 void SetIntegerText(TParameter &param, const QString &text)
 {
-    const QString trimmed = TrimText(text);
+    const QString trimmed = TrimBlanks(text);
     bool ok = false;
     const qlonglong number = trimmed.toLongLong(&ok);
     if (ok)

@@ -11,26 +11,37 @@
 
 // The columns of a record class in one table, so that clearing, reading, copying and
 // binding follow one list instead of a line per field in each operation.
+//
+// The field's type says how a column is read and bound: text, integer (int, quint8),
+// boolean, float (double) or money (Currency). Where the stored form differs from the
+// field's, a flag says so; a flag that does not apply to the field's type is ignored.
+// A new field type needs a branch in ClearColumns, ReadColumns and BindColumns.
 namespace RecordColumns {
 
 enum TColumnFlag {
-    Trim = 1,          // blanks and control characters trimmed on reading and binding
-    NulWhenBlank = 2,  // a blank text is bound as the suite's one-NUL "empty" text
-    Key = 4,           // the row's key: bound only where the statement names it
-    IntegerText = 8,   // a number kept as text: bound as an integer, blank as null
+    Trim = 1,                   // text: blanks and control characters trimmed on reading and binding
+    NulWhenBlank = 2,           // text: a blank text is bound as the suite's one-NUL "empty" text
+    Key = 4,                    // the row's key: bound only where the statement names it
+    IntegerText = 8,            // text: a number kept as text, bound as an integer, blank as null
+    EmptyWhenNul = 16,          // text: the one-NUL "empty" text reads as empty
+    DateTime = 32,              // double: a day count read and bound as a date-time
+    MoneyReadAsFloat = 64,      // Currency: read as a float, rounded to ten-thousandths
+    MoneyBoundAsFloat = 128,    // Currency: bound as a float
+    MoneyAsFloat = MoneyReadAsFloat | MoneyBoundAsFloat,
 };
 
 template <class TItem>
 struct TColumn {
-    using Field = std::variant<QString TItem::*, int TItem::*, quint8 TItem::*, bool TItem::*>;
-    TColumn(const char *columnName, Field member, int columnFlags = 0, int clearedValue = 0)
+    using Field = std::variant<QString TItem::*, int TItem::*, quint8 TItem::*, bool TItem::*, double TItem::*,
+                               Currency TItem::*>;
+    constexpr TColumn(const char *columnName, Field member, int columnFlags = 0, int clearedValue = 0)
         : name(columnName), field(member), flags(columnFlags), cleared(clearedValue)
     {
     }
     const char *name;  // the column; its parameter is the same name without blanks
     Field field;
     int flags;
-    int cleared;  // the value a cleared number takes
+    int cleared;  // the value a cleared number takes (whole units for money)
 };
 
 // A parameter of a load statement, typed by its value.
@@ -42,11 +53,13 @@ struct TQueryParam {
     QVariant value;
 };
 
-// Blanks and control characters (the NUL "empty" text too), as the suite trims.
-QString TrimText(const QString &text);
 // The parameter of a column: its name without blanks ("Computer Name" -> ComputerName).
 QString ParamName(const char *column);
 QString NulIfBlank(const QString &text);
+QString EmptyIfNul(const QString &text);
+// A text column as a column with those flags reads and binds it.
+QString ReadText(const TField &field, int flags);
+void BindText(TParameter &param, const QString &text, int flags);
 // A number held as text, bound as an integer; blank binds null.
 void SetIntegerText(TParameter &param, const QString &text);
 
@@ -63,6 +76,8 @@ void ClearColumns(TItem &item, std::span<const TColumn<TItem>> columns)
                 using T = std::remove_reference_t<decltype(item.*member)>;
                 if constexpr (std::is_same_v<T, QString>)
                     (item.*member).clear();
+                else if constexpr (std::is_same_v<T, Currency>)
+                    item.*member = Currency::FromUnits(c.cleared);
                 else
                     item.*member = static_cast<T>(c.cleared);
             },
@@ -85,9 +100,13 @@ void ReadColumns(TItem &item, const TAdoQuery &dataset, std::span<const TColumn<
             [&](auto member) {
                 using T = std::remove_reference_t<decltype(item.*member)>;
                 if constexpr (std::is_same_v<T, QString>)
-                    item.*member = (c.flags & Trim) ? TrimText(f.AsString()) : f.AsString();
+                    item.*member = ReadText(f, c.flags);
                 else if constexpr (std::is_same_v<T, bool>)
                     item.*member = f.AsBoolean();
+                else if constexpr (std::is_same_v<T, double>)
+                    item.*member = (c.flags & DateTime) ? f.AsDateTime() : f.AsFloat();
+                else if constexpr (std::is_same_v<T, Currency>)
+                    item.*member = (c.flags & MoneyReadAsFloat) ? Currency::FromDouble(f.AsFloat()) : f.AsCurrency();
                 else
                     item.*member = static_cast<T>(f.AsInteger());
             },
@@ -112,13 +131,19 @@ void BindColumns(TAdoCommand &command, const TItem &item, std::span<const TColum
                 using T = std::remove_cvref_t<decltype(item.*member)>;
                 const T &value = item.*member;
                 if constexpr (std::is_same_v<T, QString>) {
-                    const QString text = (c.flags & Trim) ? TrimText(value) : value;
-                    if (c.flags & IntegerText)
-                        SetIntegerText(*p, text);
-                    else
-                        p->SetString((c.flags & NulWhenBlank) ? NulIfBlank(text) : text);
+                    BindText(*p, value, c.flags);
                 } else if constexpr (std::is_same_v<T, bool>) {
                     p->SetBoolean(value);
+                } else if constexpr (std::is_same_v<T, double>) {
+                    if (c.flags & DateTime)
+                        p->SetDateTime(value);
+                    else
+                        p->SetFloat(value);
+                } else if constexpr (std::is_same_v<T, Currency>) {
+                    if (c.flags & MoneyBoundAsFloat)
+                        p->SetFloat(value.ToDouble());
+                    else
+                        p->SetCurrency(value);
                 } else {
                     p->SetInteger(value);
                 }
@@ -161,7 +186,8 @@ protected:
 };
 
 // A record whose columns one table describes: Clear, Populate, copying and saving follow it.
-// Each record's constructor calls ResetFields once its own members exist.
+// Each record's constructor calls ResetFields once its own members exist, unless they are
+// initialised where they are declared.
 template <class TItem>
 class TColumnRecord : public TRecordItem {
 public:

@@ -1,36 +1,35 @@
 #include "clsAttend.h"
 
-#include "StaffColumns.h"
 #include "app/clsEVxException.h"
 #include "app/modMsgDlgs.h"
 #include "app/modUtils.h"
 
-using StaffColumns::TKind;
+using namespace RecordColumns;
 
 namespace {
 
-const StaffColumns::TStaffColumn<TAttend> AttendColumns[] = {
-    {"InvoiceLink", TKind::Plain, &TAttend::InvoiceLink},
-    {"InDateTime", TKind::DateTime, &TAttend::InDateTime},
-    {"OutDateTime", TKind::DateTime, &TAttend::OutDateTime},
-    {"OdoEnd", TKind::Plain, &TAttend::OdoEnd},
-    {"OdoStart", TKind::Plain, &TAttend::OdoStart},
-    {"KmsTravlld", TKind::Plain, &TAttend::KmsTravlld},
-    {"HrsWorked", TKind::DateTime, &TAttend::HrsWorked},
-    {"Float", TKind::Plain, &TAttend::Float},
-    {"DriverCash", TKind::Plain, &TAttend::DriverCash},
-    {"TotOrders", TKind::Plain, &TAttend::TotOrders},
-    {"OrderCount", TKind::Plain, &TAttend::OrderCount},
-    {"TimeWages", TKind::Plain, &TAttend::TimeWages},
-    {"TravlWages", TKind::Plain, &TAttend::TravlWages},
-    {"ExDriver", TKind::Plain, &TAttend::ExDriver},
-    {"Tips", TKind::Plain, &TAttend::Tips},
-    {"PdAlready", TKind::Plain, &TAttend::PdAlready},
-    {"CashedUp", TKind::Plain, &TAttend::CashedUp},
-    {"ClockedOut", TKind::Plain, &TAttend::ClockedOut},
-    {"TotalOwed", TKind::Plain, &TAttend::TotalOwed},
-    {"DeliveryWages", TKind::Plain, &TAttend::DeliveryWages},
-    {"OnDelivery", TKind::Plain, &TAttend::OnDelivery},
+const TColumn<TAttend> AttendColumns[] = {
+    {"InvoiceLink", &TAttend::InvoiceLink},
+    {"InDateTime", &TAttend::InDateTime, DateTime},
+    {"OutDateTime", &TAttend::OutDateTime, DateTime},
+    {"OdoEnd", &TAttend::OdoEnd},
+    {"OdoStart", &TAttend::OdoStart},
+    {"KmsTravlld", &TAttend::KmsTravlld},
+    {"HrsWorked", &TAttend::HrsWorked, DateTime},
+    {"Float", &TAttend::Float},
+    {"DriverCash", &TAttend::DriverCash},
+    {"TotOrders", &TAttend::TotOrders},
+    {"OrderCount", &TAttend::OrderCount},
+    {"TimeWages", &TAttend::TimeWages},
+    {"TravlWages", &TAttend::TravlWages},
+    {"ExDriver", &TAttend::ExDriver},
+    {"Tips", &TAttend::Tips},
+    {"PdAlready", &TAttend::PdAlready},
+    {"CashedUp", &TAttend::CashedUp},
+    {"ClockedOut", &TAttend::ClockedOut},
+    {"TotalOwed", &TAttend::TotalOwed},
+    {"DeliveryWages", &TAttend::DeliveryWages},
+    {"OnDelivery", &TAttend::OnDelivery},
 };
 
 // The limits are written to the minute, as the suite compares them.
@@ -44,10 +43,10 @@ TDateTime WholeMinute(TDateTime value)
 
 TAttend::TAttend(TRootCollection *collection) : TEmployee(collection), DayStart(DateTimes::EncodeTime(5, 0)) {}
 
-void TAttend::Clear()
+void TAttend::ResetFields()
 {
-    TEmployee::Clear();
-    StaffColumns::Clear<TAttend>(*this, AttendColumns);
+    TEmployee::ResetFields();
+    ClearColumns<TAttend>(*this, AttendColumns);
     ClockedOut = true;
     HasAttendance = false;
 }
@@ -58,21 +57,19 @@ void TAttend::Clone(const TRootCollectionItem &source)
     auto *s = dynamic_cast<const TAttend *>(&source);
     if (!s)
         return;
-    StaffColumns::Copy<TAttend>(*this, *s, AttendColumns);
+    CopyColumns<TAttend>(*this, *s, AttendColumns);
     HasAttendance = s->HasAttendance;
     DayStart = s->DayStart;
 }
 
-bool TAttend::Populate(TAdoQuery *dataset)
+void TAttend::Loaded(TAdoQuery &dataset)
 {
-    if (!TEmployee::Populate(dataset))
-        return false;
+    TEmployee::Loaded(dataset);
     HasAttendance = false;
-    if (dataset->HasField(QStringLiteral("InvoiceLink"))) {
-        StaffColumns::Read<TAttend>(*this, *dataset, AttendColumns);
+    if (dataset.HasField(QStringLiteral("InvoiceLink"))) {
+        ReadColumns<TAttend>(*this, dataset, AttendColumns);
         HasAttendance = true;
     }
-    return true;
 }
 
 void TAttend::PrepareAttendanceSelect(const QString &condition, bool currentDayOnly)

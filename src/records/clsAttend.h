@@ -10,9 +10,7 @@ public:
     explicit TAttend(TRootCollection *collection = nullptr);
     QString ClassName() const override { return QStringLiteral("TAttend"); }
 
-    void Clear() override;  // DayStart keeps its value
     void Clone(const TRootCollectionItem &source) override;
-    bool Populate(TAdoQuery *dataset) override;
     bool LoadByEmpNum(QString number) override;
     // The employee with his shift of the trading day; without one, the employee alone.
     bool LoadByField(QString column, QString value) override;
@@ -49,6 +47,11 @@ public:
     bool HasAttendance = false;
     TDateTime DayStart;  // time of day the trading day begins; 0 counts as 05:00
     bool OnDelivery = false;
+
+protected:
+    void ResetFields() override;  // DayStart keeps its value
+    // The shift's columns, when the statement selected them.
+    void Loaded(TAdoQuery &dataset) override;
 
 private:
     // The attendance select with its condition line (may be empty), limited to the

@@ -1,5 +1,7 @@
 #include "clsDepartments.h"
 
+#include "app/modUtils.h"
+
 using namespace RecordColumns;
 
 const TColumn<TDepartmentsItem> TDepartmentsItem::Columns[] = {
@@ -34,7 +36,7 @@ bool TDepartmentsItem::LoadByCode(const QString &code)
 
 int TDepartmentsItem::Update()
 {
-    const bool insert = TrimText(m_code).isEmpty();
+    const bool insert = TrimBlanks(m_code).isEmpty();
     int code = 0;
     const int rows = InsertOrUpdate(insert, QStringLiteral("INSERT INTO Departments (Description) VALUES (:Description) SELECT :IDField = @@Identity"),
                                     QStringLiteral("UPDATE Departments SET Description  = :Description WHERE Code = :Code"), code,

@@ -1,11 +1,10 @@
 #include "clsEmployee.h"
 
-#include "StaffColumns.h"
 #include "app/clsEVxException.h"
 
 #include <cstring>
 
-using StaffColumns::TKind;
+using namespace RecordColumns;
 
 namespace {
 
@@ -13,52 +12,52 @@ const char Alphabet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrs
 
 // The columns read and written as they are; the four password fields, the fingerprint and
 // the category description have their own steps.
-const StaffColumns::TStaffColumn<TEmployee> EmployeeColumns[] = {
-    {"MaxDiscPctAny", TKind::MoneyAsFloat, &TEmployee::MaxDiscPctAny},
-    {"MaxDiscValueAny", TKind::MoneyReadAsFloat, &TEmployee::MaxDiscValueAny},
-    {"KIColour", TKind::Plain, &TEmployee::KIColour},
-    {"Waiter", TKind::Plain, &TEmployee::Waiter},
-    {"Active", TKind::Plain, &TEmployee::Active},
-    {"Category", TKind::Plain, &TEmployee::Category},
-    {"Date", TKind::DateTime, &TEmployee::Date},
-    {"DiscDate", TKind::DateTime, &TEmployee::DiscDate},
-    {"DoesDeliveries", TKind::Plain, &TEmployee::DoesDeliveries},
-    {"EmpNum", TKind::Plain, &TEmployee::EmpNum},
-    {"FirstName", TKind::Plain, &TEmployee::FirstName},
-    {"Flat", TKind::Plain, &TEmployee::Flat},
-    {"HourlyRate", TKind::Plain, &TEmployee::HourlyRate},
-    {"KmRate", TKind::Plain, &TEmployee::KmRate},
-    {"KmsPrDeliv", TKind::Plain, &TEmployee::KmsPrDeliv},
-    {"LastName", TKind::Plain, &TEmployee::LastName},
-    {"LastWorked", TKind::DateTime, &TEmployee::LastWorked},
-    {"MtdDelAmt", TKind::Plain, &TEmployee::MtdDelAmt},
-    {"MtdKms", TKind::Plain, &TEmployee::MtdKms},
-    {"MtdNumDel", TKind::Plain, &TEmployee::MtdNumDel},
-    {"MtdHrs", TKind::Plain, &TEmployee::MtdHrs},
-    {"MtdTimeW", TKind::Plain, &TEmployee::MtdTimeW},
-    {"MtdTips", TKind::MoneyReadAsFloat, &TEmployee::MtdTips},
-    {"MtdTravelW", TKind::Plain, &TEmployee::MtdTravelW},
-    {"PayRatePerDelivery", TKind::Plain, &TEmployee::PayRatePerDelivery},
-    {"PctDisc", TKind::Plain, &TEmployee::PctDisc},
-    {"PctMax", TKind::Plain, &TEmployee::PctMax},
-    {"PostCode", TKind::Plain, &TEmployee::PostCode},
-    {"RandDisc", TKind::Plain, &TEmployee::RandDisc},
-    {"ShiftDisc", TKind::Plain, &TEmployee::ShiftDisc},
-    {"Street", TKind::Plain, &TEmployee::Street},
-    {"Suburb", TKind::Plain, &TEmployee::Suburb},
-    {"Telephone", TKind::Plain, &TEmployee::Telephone},
-    {"Telephone2", TKind::Plain, &TEmployee::Telephone2},
-    {"ShToDate", TKind::Plain, &TEmployee::ShToDate},
-    {"YtdHrs", TKind::Plain, &TEmployee::YtdHrs},
-    {"YtdKms", TKind::Plain, &TEmployee::YtdKms},
-    {"YtdNumDel", TKind::Plain, &TEmployee::YtdNumDel},
-    {"YtdDelAmt", TKind::Plain, &TEmployee::YtdDelAmt},
-    {"YtdTimeW", TKind::Plain, &TEmployee::YtdTimeW},
-    {"YtdTips", TKind::Plain, &TEmployee::YtdTips},
-    {"YtdTravelW", TKind::Plain, &TEmployee::YtdTravelW},
-    {"MonthlyMaxSpend", TKind::Plain, &TEmployee::MonthlyMaxSpend},
-    {"MaxDiscValue", TKind::Plain, &TEmployee::MaxDiscValue},
-    {"MaxDiscPct", TKind::Plain, &TEmployee::MaxDiscPct},
+const TColumn<TEmployee> EmployeeColumns[] = {
+    {"MaxDiscPctAny", &TEmployee::MaxDiscPctAny, MoneyAsFloat},
+    {"MaxDiscValueAny", &TEmployee::MaxDiscValueAny, MoneyReadAsFloat},
+    {"KIColour", &TEmployee::KIColour},
+    {"Waiter", &TEmployee::Waiter},
+    {"Active", &TEmployee::Active},
+    {"Category", &TEmployee::Category, EmptyWhenNul},
+    {"Date", &TEmployee::Date, DateTime},
+    {"DiscDate", &TEmployee::DiscDate, DateTime},
+    {"DoesDeliveries", &TEmployee::DoesDeliveries},
+    {"EmpNum", &TEmployee::EmpNum, EmptyWhenNul},
+    {"FirstName", &TEmployee::FirstName, EmptyWhenNul},
+    {"Flat", &TEmployee::Flat, EmptyWhenNul},
+    {"HourlyRate", &TEmployee::HourlyRate},
+    {"KmRate", &TEmployee::KmRate},
+    {"KmsPrDeliv", &TEmployee::KmsPrDeliv},
+    {"LastName", &TEmployee::LastName, EmptyWhenNul},
+    {"LastWorked", &TEmployee::LastWorked, DateTime},
+    {"MtdDelAmt", &TEmployee::MtdDelAmt},
+    {"MtdKms", &TEmployee::MtdKms},
+    {"MtdNumDel", &TEmployee::MtdNumDel},
+    {"MtdHrs", &TEmployee::MtdHrs},
+    {"MtdTimeW", &TEmployee::MtdTimeW},
+    {"MtdTips", &TEmployee::MtdTips, MoneyReadAsFloat},
+    {"MtdTravelW", &TEmployee::MtdTravelW},
+    {"PayRatePerDelivery", &TEmployee::PayRatePerDelivery},
+    {"PctDisc", &TEmployee::PctDisc},
+    {"PctMax", &TEmployee::PctMax},
+    {"PostCode", &TEmployee::PostCode, EmptyWhenNul},
+    {"RandDisc", &TEmployee::RandDisc},
+    {"ShiftDisc", &TEmployee::ShiftDisc},
+    {"Street", &TEmployee::Street, EmptyWhenNul},
+    {"Suburb", &TEmployee::Suburb, EmptyWhenNul},
+    {"Telephone", &TEmployee::Telephone, EmptyWhenNul},
+    {"Telephone2", &TEmployee::Telephone2, EmptyWhenNul},
+    {"ShToDate", &TEmployee::ShToDate},
+    {"YtdHrs", &TEmployee::YtdHrs},
+    {"YtdKms", &TEmployee::YtdKms},
+    {"YtdNumDel", &TEmployee::YtdNumDel},
+    {"YtdDelAmt", &TEmployee::YtdDelAmt},
+    {"YtdTimeW", &TEmployee::YtdTimeW},
+    {"YtdTips", &TEmployee::YtdTips},
+    {"YtdTravelW", &TEmployee::YtdTravelW},
+    {"MonthlyMaxSpend", &TEmployee::MonthlyMaxSpend},
+    {"MaxDiscValue", &TEmployee::MaxDiscValue},
+    {"MaxDiscPct", &TEmployee::MaxDiscPct},
 };
 
 const QString UpdateSql = QStringLiteral(
@@ -143,12 +142,11 @@ QByteArray Decode(const QString &text)
 
 // ---- TEmployee
 
-TEmployee::TEmployee(TRootCollection *collection) : TCollectionDBItem(collection) {}
+TEmployee::TEmployee(TRootCollection *collection) : TColumnRecord(collection, EmployeeColumns) {}
 
-void TEmployee::Clear()
+void TEmployee::ResetFields()
 {
-    TCollectionDBItem::Clear();
-    StaffColumns::Clear<TEmployee>(*this, EmployeeColumns);
+    TColumnRecord::ResetFields();
     m_password.clear();
     m_invoicePassword.clear();
     m_datePasswordChanged = 0;
@@ -159,11 +157,10 @@ void TEmployee::Clear()
 
 void TEmployee::Clone(const TRootCollectionItem &source)
 {
-    TCollectionDBItem::Clone(source);
+    CloneColumns(source);
     auto *s = dynamic_cast<const TEmployee *>(&source);
     if (!s)
         return;
-    StaffColumns::Copy<TEmployee>(*this, *s, EmployeeColumns);
     m_password = s->m_password;
     m_invoicePassword = s->m_invoicePassword;
     m_datePasswordChanged = s->m_datePasswordChanged;
@@ -173,33 +170,27 @@ void TEmployee::Clone(const TRootCollectionItem &source)
     Descriptn = s->Descriptn;
 }
 
-bool TEmployee::Populate(TAdoQuery *dataset)
+void TEmployee::Loaded(TAdoQuery &dataset)
 {
-    if (!TCollectionDBItem::Populate(dataset))
-        return false;
-    const auto field = [dataset](const char *name) { return dataset->FieldByName(QLatin1String(name)); };
-    StaffColumns::Read<TEmployee>(*this, *dataset, EmployeeColumns);
+    const auto field = [&dataset](const char *name) { return dataset.FieldByName(QLatin1String(name)); };
+    const auto text = [&field](const char *name) { return ReadText(field(name), EmptyWhenNul); };
     // Through the setters: a loaded password or password date marks the record modified.
     SetDateInvoicePasswordChanged(field("DateInvoicePasswordChanged").AsDateTime());
     SetDatePasswordChanged(field("DatePasswordChanged").AsDateTime());
-    SetInvoicePassword(StaffColumns::ReadText(field("InvoicePassword")));
-    SetPassword(StaffColumns::ReadText(field("Password")));
-    const QString print = StaffColumns::ReadText(field("FingerPrint"));
+    SetInvoicePassword(text("InvoicePassword"));
+    SetPassword(text("Password"));
+    const QString print = text("FingerPrint");
     FingerPrint = print.isEmpty() ? QString() : QString::fromLatin1(FingerPrintText::Decode(print));
-    if (dataset->HasField(QStringLiteral("Descriptn")))
-        Descriptn = StaffColumns::ReadText(field("Descriptn"));
+    if (dataset.HasField(QStringLiteral("Descriptn")))
+        Descriptn = text("Descriptn");
     SetIsNew(false);  // read from the database: a save updates this row
-    return true;
 }
 
 int TEmployee::Delete()
 {
     if (EmpNum.isEmpty())
         throw EVxException(QStringLiteral("Cannot delete when the TEmployee.EmpNum has not been set"), QStringLiteral("TEmployee.Delete"));
-    AdoCommand.ParamCheck = true;
-    AdoCommand.SetCommandText(QStringLiteral("DELETE FROM Employee WHERE EmpNum = :EmpNum"));
-    AdoCommand.ParamByName(QStringLiteral("EmpNum")).SetString(EmpNum);
-    return TCollectionDBItem::Delete();
+    return DeleteWhere(QStringLiteral("DELETE FROM Employee WHERE EmpNum = :EmpNum"), "EmpNum", EmpNum);
 }
 
 int TEmployee::Update()
@@ -208,19 +199,18 @@ int TEmployee::Update()
         return 0;
     if (EmpNum.isEmpty())
         throw EVxException(QStringLiteral("TEmployee.EmpNum property not set"), QStringLiteral("TEmployee.Update"));
-    AdoCommand.ParamCheck = true;
-    AdoCommand.SetCommandText(IsNew() ? InsertSql : UpdateSql);
-    StaffColumns::Bind<TEmployee>(AdoCommand, *this, EmployeeColumns);
-    AdoCommand.ParamByName(QStringLiteral("Password")).SetString(m_password);
-    AdoCommand.ParamByName(QStringLiteral("InvoicePassword")).SetString(m_invoicePassword);
-    AdoCommand.ParamByName(QStringLiteral("DatePasswordChanged")).SetDateTime(m_datePasswordChanged);
-    AdoCommand.ParamByName(QStringLiteral("DateInvoicePasswordChanged")).SetDateTime(m_dateInvoicePasswordChanged);
-    TParameter &print = AdoCommand.ParamByName(QStringLiteral("FingerPrint"));
-    if (FingerPrint.isEmpty())
-        print.SetNull(TFieldType::String);
-    else
-        print.SetString(FingerPrintText::Encode(FingerPrint.toLatin1()));
-    return TCollectionDBItem::Update();
+    int unused = 0;
+    return Save(IsNew() ? InsertSql : UpdateSql, nullptr, unused, TReadBack::Always, [this](TAdoCommand &command) {
+        command.ParamByName(QStringLiteral("Password")).SetString(m_password);
+        command.ParamByName(QStringLiteral("InvoicePassword")).SetString(m_invoicePassword);
+        command.ParamByName(QStringLiteral("DatePasswordChanged")).SetDateTime(m_datePasswordChanged);
+        command.ParamByName(QStringLiteral("DateInvoicePasswordChanged")).SetDateTime(m_dateInvoicePasswordChanged);
+        TParameter &print = command.ParamByName(QStringLiteral("FingerPrint"));
+        if (FingerPrint.isEmpty())
+            print.SetNull(TFieldType::String);
+        else
+            print.SetString(FingerPrintText::Encode(FingerPrint.toLatin1()));
+    });
 }
 
 QString TEmployee::LookupColumn(const QString &column, const QString &raisedIn)
@@ -233,14 +223,6 @@ QString TEmployee::LookupColumn(const QString &column, const QString &raisedIn)
     throw EVxException(QStringLiteral("Employees cannot be looked up by the column \"") + column + u'"', raisedIn);
 }
 
-bool TEmployee::LoadWhere(const QStringList &lines, const QString &value)
-{
-    AdoQuery.Close();
-    AdoQuery.SQL() = lines;
-    AdoQuery.ParamByName(QStringLiteral("Value")).SetString(value);
-    return LoadFromQuery();
-}
-
 bool TEmployee::LoadByEmpNum(QString number)
 {
     return TEmployee::LoadByField(QStringLiteral("Employee.EmpNum"), std::move(number));
@@ -248,10 +230,9 @@ bool TEmployee::LoadByEmpNum(QString number)
 
 bool TEmployee::LoadByField(QString column, QString value)
 {
-    RequireConnection();
+    RequireConnection();  // a missing connection is reported before a refused column
     const QString qualified = LookupColumn(column, QStringLiteral("TEmployee.LoadByField"));
-    SetEmpty(true);
-    return LoadWhere(EmployeeSelect(qualified), value);
+    return LoadWhere(EmployeeSelect(qualified), {{"Value", value}});
 }
 
 QString TEmployee::GetFullName() const
@@ -275,7 +256,7 @@ void TEmployee::RefreshAccessCodes()
     query.ParamByName(QStringLiteral("EmpCat")).SetString(Category);
     query.Open();
     for (query.First(); !query.Eof(); query.Next())
-        AccessCodes.append(StaffColumns::ReadText(query.FieldByName(QStringLiteral("AccessCode"))));
+        AccessCodes.append(ReadText(query.FieldByName(QStringLiteral("AccessCode")), EmptyWhenNul));
 }
 
 bool TEmployee::HasAccessCode(const QString &code)

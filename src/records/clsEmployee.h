@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/clsCollectionDB.h"
+#include "RecordColumns.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -18,14 +18,12 @@ enum class TPasswordKind { Normal, Invoice };
 // One row of Employee with its category's description and, on demand, the access codes the
 // category grants. Only the four password fields mark the record modified when set; a
 // caller that changes another field marks it itself.
-class TEmployee : public TCollectionDBItem {
+class TEmployee : public TColumnRecord<TEmployee> {
 public:
     explicit TEmployee(TRootCollection *collection = nullptr);
     QString ClassName() const override { return QStringLiteral("TEmployee"); }
 
-    void Clear() override;
     void Clone(const TRootCollectionItem &source) override;
-    bool Populate(TAdoQuery *dataset) override;
     int Delete() override;
     // Updates the row of EmpNum, or inserts a new record (IsNew) under the EmpNum it holds.
     int Update() override;
@@ -43,10 +41,10 @@ public:
     const QString &InvoicePassword() const { return m_invoicePassword; }
     TDateTime DatePasswordChanged() const { return m_datePasswordChanged; }
     TDateTime DateInvoicePasswordChanged() const { return m_dateInvoicePasswordChanged; }
-    void SetPassword(const QString &value) { Track(m_password, value); }
-    void SetInvoicePassword(const QString &value) { Track(m_invoicePassword, value); }
-    void SetDatePasswordChanged(TDateTime value) { Track(m_datePasswordChanged, value); }
-    void SetDateInvoicePasswordChanged(TDateTime value) { Track(m_dateInvoicePasswordChanged, value); }
+    void SetPassword(const QString &value) { Assign(m_password, value); }
+    void SetInvoicePassword(const QString &value) { Assign(m_invoicePassword, value); }
+    void SetDatePasswordChanged(TDateTime value) { Assign(m_datePasswordChanged, value); }
+    void SetDateInvoicePasswordChanged(TDateTime value) { Assign(m_dateInvoicePasswordChanged, value); }
 
     Currency MaxDiscPctAny;
     Currency MaxDiscValueAny;
@@ -100,19 +98,11 @@ public:
 protected:
     // The qualified column a lookup may use; anything else is refused.
     static QString LookupColumn(const QString &column, const QString &raisedIn);
-    // Binds the value to the statement's ":Value" and loads the first row.
-    bool LoadWhere(const QStringList &lines, const QString &value);
+    void ResetFields() override;
+    // The passwords, the fingerprint and the category description, which no column describes.
+    void Loaded(TAdoQuery &dataset) override;
 
 private:
-    template <class T>
-    void Track(T &field, const T &value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        SetModified(true);
-    }
-
     QString m_password;
     QString m_invoicePassword;
     TDateTime m_datePasswordChanged = 0;

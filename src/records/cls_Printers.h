@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RecordColumns.h"
+#include "app/modUtils.h"
 
 #include <QList>
 
@@ -39,7 +40,7 @@ public:
 
     void SetFooterHeight(int value) { Assign(m_footerHeight, value); }
     void SetModel(int value) { Assign(m_model, value); }
-    void SetName(const QString &value) { Assign(m_name, RecordColumns::TrimText(value)); }
+    void SetName(const QString &value) { Assign(m_name, TrimBlanks(value)); }
     void SetPageLength(int value) { Assign(m_pageLength, value); }
     void SetPageWidth(int value) { Assign(m_pageWidth, value); }
     void SetPrintersID(int value) { Assign(m_printersID, value); }

@@ -153,6 +153,29 @@ TEST(EmployeeRecord, LoadersAndAccessCodesNeedAConnection)
     EXPECT_EQ(message([&] { e.HasAccessCode(S("TM010")); }), S("TEmployee.AdoConnection property not set\rRaised in : TEmployee.RefreshAccessCodes"));
 }
 
+TEST(EmployeeRecord, EachColumnIsBoundAsTheTableStoresIt)
+{
+    TEmployee e;
+    e.EmpNum = S("1");
+    EXPECT_THROW(e.Update(), EDatabaseError);  // no connection: bound, then refused
+    const struct {
+        const char *param;
+        TFieldType type;
+    } cases[] = {
+        {"MaxDiscPctAny", TFieldType::Float},      // money in a float column
+        {"MaxDiscValueAny", TFieldType::Currency}, // read as a float, bound as money
+        {"HourlyRate", TFieldType::Currency},      {"KmsPrDeliv", TFieldType::Float},
+        {"Date", TFieldType::DateTime},            {"DatePasswordChanged", TFieldType::DateTime},
+        {"KIColour", TFieldType::Integer},         {"Waiter", TFieldType::Boolean},
+        {"Lastname", TFieldType::String},          {"Password", TFieldType::String},
+    };
+    for (const auto &c : cases) {
+        const TParameter *p = e.AdoCommand.Parameters().Find(S(c.param));
+        ASSERT_NE(p, nullptr) << c.param;
+        EXPECT_EQ(p->DataType, c.type) << c.param;
+    }
+}
+
 class Employee : public TDatabaseTest {
 protected:
     void SetUp() override
@@ -216,6 +239,23 @@ TEST_P(Employee, EveryFieldAndTheFingerprintSurviveAnInsertAndALoad)
     q.SetSQL(S("SELECT FingerPrint FROM Employee"));
     q.Open();
     EXPECT_EQ(q.FieldByName(S("FingerPrint")).AsString(), FingerPrintText::Encode(print));
+}
+
+TEST_P(Employee, BlankTextsReadAsEmpty)
+{
+    // An engine may give a blank text back as the one-NUL "empty" text.
+    Exec("INSERT INTO EmpCat (Category, Descriptn) VALUES ('BLANK', '')");
+    AddEmployee(S("7"), S(""), S("BLANK"));
+    con.Exec(S("UPDATE Employee SET LastName = '', InvoicePassword = ''"));
+    const auto e = Loaded(S("7"));
+    for (auto f : TextFields) {
+        if (f == &TEmployee::Category)  // the join needs one
+            continue;
+        EXPECT_EQ(e.get()->*f, QString());
+    }
+    EXPECT_EQ(e->Password(), QString());
+    EXPECT_EQ(e->InvoicePassword(), QString());
+    EXPECT_EQ(e->Descriptn, QString());
 }
 
 TEST_P(Employee, ALoadedPasswordMarksTheRecordAndASaveRewritesTheSameRow)
