@@ -1,21 +1,21 @@
 #include "GuiPrompts.h"
 
 #include "data/FConnectionDialog.h"
+#include "ui/FTimerForm.h"
+#include "ui/FormSettings.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
-#include <vector>
+#include <memory>
 
 namespace {
 
@@ -36,6 +36,14 @@ constexpr TButtonKind ButtonKinds[] = {
     {mbOK, "OK", "OK", mrOk},
     {mbCancel, "Cancel", "Cancel", mrCancel},
 };
+
+int ResultOf(TMsgDlgBtn kind)
+{
+    for (const TButtonKind &button : ButtonKinds)
+        if (button.kind == kind)
+            return button.result;
+    return mrNone;
+}
 
 QString CaptionOf(TMsgDlgType type)
 {
@@ -65,19 +73,41 @@ QString DisplayText(const QString &text)
     return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }
 
-// A text with a line wider than half the screen wraps at half the screen.
-void WrapAtHalfScreen(QLabel *message, const QWidget *parent)
+// The screen of the main window, else of the active window, else the primary one.
+QScreen *MainScreen()
 {
-    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    const int halfScreen = screen ? screen->availableGeometry().width() / 2 : 512;
-    int widest = 0;
-    const QStringList lines = message->text().split(u'\n');
-    for (const QString &line : lines)
-        widest = std::max(widest, message->fontMetrics().horizontalAdvance(line));
-    if (widest > halfScreen) {
-        message->setWordWrap(true);
-        message->setFixedWidth(halfScreen);
-    }
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        if (qobject_cast<QMainWindow *>(window) && window->isVisible())
+            return window->screen();
+    if (QWidget *active = QApplication::activeWindow())
+        return active->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+void CentreOn(QWidget *form, const QScreen *screen)
+{
+    if (screen)
+        form->move(screen->availableGeometry().center() - form->rect().center());
+}
+
+void UseFont(QWidget *widget, const QFont &font, const QColor &colour)
+{
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+QPushButton *KitButton(QWidget *form, const char *name, const QString &caption, QRect bounds)
+{
+    const TFormSettings &look = FormSettings();
+    auto *button = new QPushButton(caption, form);
+    button->setObjectName(QString::fromLatin1(name));
+    UseFont(button, look.ButtonFont, look.ButtonFontColour);
+    button->setGeometry(bounds);
+    return button;
 }
 
 } // namespace
@@ -104,166 +134,179 @@ void ApplyTouchLook(QWidget *form)
     }
 }
 
-// ---- TfrmMessage
+// ---- The message dialog
 
-TfrmMessage::TfrmMessage(const QString &text, TMsgDlgType type, const TMsgDlgButtons &buttons, int timeoutSeconds,
-                         QWidget *parent)
-    : QDialog(parent), m_countdown(new QTimer(this))
+namespace {
+
+// The text at (50, 8), as wide as its widest line; past half the screen it wraps there.
+QLabel *AddMessageLabel(QWidget *form, const QString &text, int halfScreen)
 {
-    setWindowTitle(CaptionOf(type));
-    m_countdown->setObjectName(QStringLiteral("tmrCountdown"));
-
-    auto *icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("Image"));
-    icon->setPixmap(style()->standardIcon(IconOf(type), nullptr, this).pixmap(32, 32));
-    icon->setAlignment(Qt::AlignTop);
-
-    auto *message = new QLabel(this);
+    const TFormSettings &look = FormSettings();
+    auto *message = new QLabel(form);
     message->setObjectName(QStringLiteral("Message"));
     message->setTextFormat(Qt::PlainText);
+    message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    UseFont(message, look.DialogFont, look.DialogFontColour);
     message->setText(DisplayText(text));
+    const QFontMetrics metrics(look.DialogFont);
+    const QStringList lines = message->text().split(u'\n');
+    int widest = 0;
+    for (const QString &line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int lineHeight = metrics.height();
+    int width = widest;
+    int height = 0;
+    if (widest > halfScreen) {
+        message->setWordWrap(true);
+        width = halfScreen;
+        height = widest / width * lineHeight;
+    }
+    height += static_cast<int>(lines.size()) * lineHeight;
+    // Every wrapped line must show, also when several lines wrap or words break early.
+    if (message->wordWrap())
+        height = std::max(height, metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, message->text()).height());
+    message->setGeometry(50, 8, width, height);
+    return message;
+}
 
-    auto *row = new QHBoxLayout;
-    row->setSpacing(19);
-    row->addStretch();
-    struct TPlaced {
-        TMsgDlgBtn kind;
-        QPushButton *button;
-        int result;
-    };
-    std::vector<TPlaced> placed;
+int ButtonRowWidth(const TMsgDlgButtons &buttons)
+{
+    const TFormSettings &look = FormSettings();
+    const auto count = static_cast<int>(std::count_if(std::begin(ButtonKinds), std::end(ButtonKinds),
+                                                      [&](const TButtonKind &kind) { return buttons.contains(kind.kind); }));
+    return count > 0 ? count * look.ButtonWidth + (count - 1) * look.ButtonSpacing : 0;
+}
+
+// The buttons of the set in their fixed order, centred along the bottom; each closes the
+// dialog with its result.
+QHash<TMsgDlgBtn, QPushButton *> AddButtonRow(QDialog *form, const TMsgDlgButtons &buttons)
+{
+    const TFormSettings &look = FormSettings();
+    QHash<TMsgDlgBtn, QPushButton *> placed;
+    int x = (form->width() - ButtonRowWidth(buttons)) / 2;
+    const int top = form->height() - look.ButtonHeight - 8;
     for (const TButtonKind &kind : ButtonKinds) {
         if (!buttons.contains(kind.kind))
             continue;
-        auto *button = new QPushButton(QString::fromLatin1(kind.caption), this);
-        button->setObjectName(QString::fromLatin1(kind.name));
-        button->setAutoDefault(false);
+        QPushButton *button = KitButton(form, kind.name, QString::fromLatin1(kind.caption), {x, top, look.ButtonWidth, look.ButtonHeight});
+        x += look.ButtonWidth + look.ButtonSpacing;
         const int result = kind.result;
-        connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
-        row->addWidget(button);
-        placed.push_back({kind.kind, button, result});
+        QObject::connect(button, &QPushButton::clicked, form, [form, result] { form->done(result); });
+        placed.insert(kind.kind, button);
     }
-    row->addStretch();
+    return placed;
+}
 
-    // The first of the kinds that is present, in the order of preference.
-    auto pick = [&placed](std::initializer_list<TMsgDlgBtn> preference) -> const TPlaced * {
-        for (TMsgDlgBtn kind : preference)
-            for (const TPlaced &p : placed)
-                if (p.kind == kind)
-                    return &p;
-        return nullptr;
+// OK (else Yes) is the default and counts down; Cancel (else No, else OK) answers Esc.
+void ChooseDefaultAndCancel(TfrmTimerForm *form, const QHash<TMsgDlgBtn, QPushButton *> &placed, int timeoutSeconds)
+{
+    auto first = [&placed](std::initializer_list<TMsgDlgBtn> kinds) -> std::pair<QPushButton *, int> {
+        for (TMsgDlgBtn kind : kinds)
+            if (QPushButton *button = placed.value(kind))
+                return {button, ResultOf(kind)};
+        return {nullptr, mrNone};
     };
-    const TPlaced *byDefault = pick({mbOK, mbYes});
-    if (!byDefault && !placed.empty())
-        byDefault = &placed.front();
-    m_defaultResult = byDefault ? byDefault->result : mrOk;
-    const TPlaced *onEscape = pick({mbCancel, mbNo, mbOK});
-    m_cancelResult = onEscape ? onEscape->result : m_defaultResult;
-    if (byDefault) {
-        m_default = byDefault->button;
-        m_default->setDefault(true);
-        m_default->setFocus();
-        m_defaultCaption = m_default->text();
-    }
-
-    auto *grid = new QGridLayout(this);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
-    grid->addWidget(icon, 0, 0);
-    grid->addWidget(message, 0, 1);
-    grid->addLayout(row, 1, 0, 1, 2);
-    grid->setHorizontalSpacing(18);
-    grid->setVerticalSpacing(16);
-
-    ApplyTouchLook(this);
-    WrapAtHalfScreen(message, parent);
-
-    if (timeoutSeconds > 0 && m_default) {
-        m_remaining = timeoutSeconds;
-        ShowRemaining();
-        connect(m_countdown, &QTimer::timeout, this, &TfrmMessage::Tick);
-        m_countdown->start(1000);
-    }
-}
-
-void TfrmMessage::reject()
-{
-    done(m_cancelResult);
-}
-
-void TfrmMessage::Tick()
-{
-    if (--m_remaining > 0) {
-        ShowRemaining();
+    form->SetCancelButton(first({mbCancel, mbNo, mbOK}).first);
+    form->SetTimeout(0);
+    const auto [byDefault, defaultResult] = first({mbOK, mbYes});
+    if (!byDefault)
         return;
+    byDefault->setDefault(true);
+    byDefault->setFocus();
+    if (timeoutSeconds > 0) {
+        form->SetCountdownButton(byDefault);
+        form->SetTimeoutResult(defaultResult);
+        form->SetTimeout(timeoutSeconds);
     }
-    m_countdown->stop();
-    done(m_defaultResult);
 }
 
-void TfrmMessage::ShowRemaining()
+} // namespace
+
+std::unique_ptr<TfrmTimerForm> CreateMessageDialog(const QString &text, TMsgDlgType type, const TMsgDlgButtons &buttons,
+                                                   int timeoutSeconds, QWidget *parent)
 {
-    m_default->setText(m_defaultCaption + QStringLiteral(" (") + QString::number(m_remaining) + u')');
+    const TFormSettings &look = FormSettings();
+    auto form = std::make_unique<TfrmTimerForm>(parent);
+    form->setObjectName(QStringLiteral("MessageDialog"));
+    form->setWindowTitle(CaptionOf(type));
+    form->setLayoutDirection(QGuiApplication::layoutDirection());
+    QPalette face = form->palette();
+    face.setColor(QPalette::Window, ButtonFaceColour());
+    form->setPalette(face);
+    form->setAutoFillBackground(true);
+    const QScreen *screen = MainScreen();
+
+    auto *image = new QLabel(form.get());
+    image->setObjectName(QStringLiteral("Image"));
+    image->setPixmap(form->style()->standardIcon(IconOf(type), nullptr, form.get()).pixmap(32, 32));
+    image->setGeometry(8, 8, 32, 32);
+
+    const QLabel *message = AddMessageLabel(form.get(), text, screen ? screen->geometry().width() / 2 : 512);
+    form->setFixedSize(std::max(32 + message->width() + 10, ButtonRowWidth(buttons)) + 16,
+                       std::max(32, message->height()) + look.ButtonHeight + 26);
+    ChooseDefaultAndCancel(form.get(), AddButtonRow(form.get(), buttons), timeoutSeconds);
+    CentreOn(form.get(), screen);
+    return form;
 }
 
-// ---- TfrmInputText
+// ---- The text question
 
-TfrmInputText::TfrmInputText(const QString &caption, const QString &prompt, const QString &value, QWidget *parent)
-    : QDialog(parent), m_edit(new QLineEdit(value, this))
+std::unique_ptr<QDialog> CreateInputTextDialog(const QString &caption, const QString &prompt, const QString &value, QWidget *parent)
 {
-    setWindowTitle(caption);
-    auto *label = new QLabel(prompt, this);
+    const TFormSettings &look = FormSettings();
+    auto form = std::make_unique<QDialog>(parent);
+    form->setObjectName(QStringLiteral("InputText"));
+    form->setWindowTitle(caption);
+    UseFont(form.get(), look.DialogFont, look.DialogFontColour);
+
+    // Sizes in quarters of the average letter width and eighths of the line height.
+    const QFontMetrics metrics(look.DialogFont);
+    const int cx = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
+    const int cy = metrics.height();
+    const int clientWidth = 180 * cx / 4;
+    const int left = 8 * cx / 4;
+    const int boxWidth = 164 * cx / 4;
+
+    auto *label = new QLabel(prompt, form.get());
     label->setObjectName(QStringLiteral("lblPrompt"));
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    m_edit->setObjectName(QStringLiteral("txtValue"));
-    m_edit->setMaxLength(255);
-    m_edit->selectAll();
+    const QRect promptArea = metrics.boundingRect(QRect(0, 0, boxWidth, 1 << 20), Qt::TextWordWrap, prompt);
+    label->setGeometry(left, 8 * cy / 8, std::min(boxWidth, promptArea.width()), promptArea.height());
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("btnOK"));
+    auto *edit = new QLineEdit(value, form.get());
+    edit->setObjectName(QStringLiteral("txtValue"));
+    edit->setMaxLength(255);
+    edit->setGeometry(left, label->geometry().bottom() + 1 + 5, boxWidth, edit->sizeHint().height());
+    edit->selectAll();
+    edit->setFocus();
+
+    const int buttonTop = edit->geometry().bottom() + 1 + 15;
+    const int centre = clientWidth / 2;
+    QPushButton *ok = KitButton(form.get(), "btnOK", QStringLiteral("OK"), {centre - 9 - look.ButtonWidth, buttonTop, look.ButtonWidth, look.ButtonHeight});
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    connect(ok, &QPushButton::clicked, this, [this] { done(mrOk); });
-    connect(cancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
+    QPushButton *cancel = KitButton(form.get(), "btnCancel", QStringLiteral("Cancel"), {centre + 9, buttonTop, look.ButtonWidth, look.ButtonHeight});
+    QObject::connect(ok, &QPushButton::clicked, form.get(), [form = form.get()] { form->done(mrOk); });
+    QObject::connect(cancel, &QPushButton::clicked, form.get(), [form = form.get()] { form->done(mrCancel); });
 
-    auto *row = new QHBoxLayout;
-    row->setSpacing(18);
-    row->addStretch();
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    row->addStretch();
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(label);
-    layout->addWidget(m_edit);
-    layout->addSpacing(10);
-    layout->addLayout(row);
-
-    ApplyTouchLook(this);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 45);
-    m_edit->setFocus();
-}
-
-QString TfrmInputText::Text() const
-{
-    return m_edit->text();
+    form->setFixedSize(clientWidth, buttonTop + look.ButtonHeight + 13);
+    CentreOn(form.get(), MainScreen());
+    return form;
 }
 
 // ---- TGuiPrompts
 
 int TGuiPrompts::MessageDialog(const QString &text, TMsgDlgType type, const TMsgDlgButtons &buttons, int timeoutSeconds)
 {
-    TfrmMessage form(text, type, buttons, timeoutSeconds, QApplication::activeWindow());
-    return form.exec();
+    return CreateMessageDialog(text, type, buttons, timeoutSeconds, QApplication::activeWindow())->exec();
 }
 
 bool TGuiPrompts::InputText(const QString &caption, const QString &prompt, QString &value)
 {
-    TfrmInputText form(caption, prompt, value, QApplication::activeWindow());
-    if (form.exec() != mrOk)
+    const std::unique_ptr<QDialog> form = CreateInputTextDialog(caption, prompt, value, QApplication::activeWindow());
+    if (form->exec() != mrOk)
         return false;
-    value = form.Text().trimmed();
+    value = form->findChild<QLineEdit *>(QStringLiteral("txtValue"))->text().trimmed();
     return !value.isEmpty();
 }
 

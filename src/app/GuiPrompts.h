@@ -3,49 +3,24 @@
 #include "modMsgDlgs.h"
 
 #include <QDialog>
+#include <memory>
 
-class QLineEdit;
-class QPushButton;
-class QTimer;
+class TfrmTimerForm;
 
 // The height of a control a finger can hit.
 constexpr int TouchControlHeight = 40;
-// Fonts and control sizes for the touch screen, until the dialog kit's shared look exists.
+// Fonts and control sizes for the touch screen, for forms laid out by Qt's layouts.
 void ApplyTouchLook(QWidget *form);
 
-// The program's message dialog: caption and icon by type, buttons in the fixed order,
-// and an optional countdown on the default button that closes it at 0.
-class TfrmMessage : public QDialog {
-    Q_OBJECT
-public:
-    TfrmMessage(const QString &text, TMsgDlgType type, const TMsgDlgButtons &buttons, int timeoutSeconds,
-                QWidget *parent = nullptr);
-
-    // Esc and the window's close box answer with the cancel button's result.
-    void reject() override;
-
-private:
-    void Tick();
-    void ShowRemaining();
-
-    QPushButton *m_default = nullptr;
-    QString m_defaultCaption;
-    int m_defaultResult = mrNone;
-    int m_cancelResult = mrNone;
-    int m_remaining = 0;
-    QTimer *m_countdown;
-};
-
-// A one-line text question with OK and Cancel.
-class TfrmInputText : public QDialog {
-    Q_OBJECT
-public:
-    TfrmInputText(const QString &caption, const QString &prompt, const QString &value, QWidget *parent = nullptr);
-    QString Text() const;
-
-private:
-    QLineEdit *m_edit;
-};
+// The program's message dialog, not yet shown: caption and icon by type, the text at
+// (50, 8) wrapping at half the screen, the buttons in the order Yes, No, OK, Cancel sized
+// by the shared look; OK (else Yes) is the default and counts down a positive time-out,
+// Cancel (else No, else OK) answers Esc.
+std::unique_ptr<TfrmTimerForm> CreateMessageDialog(const QString &text, TMsgDlgType type, const TMsgDlgButtons &buttons,
+                                                   int timeoutSeconds, QWidget *parent = nullptr);
+// The one-line text question: prompt "lblPrompt", box "txtValue", "btnOK" (1) and "btnCancel" (2).
+std::unique_ptr<QDialog> CreateInputTextDialog(const QString &caption, const QString &prompt, const QString &value,
+                                               QWidget *parent = nullptr);
 
 // The real dialogs behind the prompt service.
 class TGuiPrompts final : public TPrompts {

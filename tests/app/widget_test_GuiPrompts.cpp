@@ -1,6 +1,9 @@
 #include "app/GuiPrompts.h"
 #include "support/QtPrinters.h"
 #include "support/WidgetChild.h"
+#include "ui/FTimerForm.h"
+#include "ui/FormSettings.h"
+#include "ui/ModalDriver.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,40 +16,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-namespace {
-
-// Acts on the next modal dialog once its event loop runs. Should the dialog stay open,
-// it is closed with -1 after ten seconds, so the test fails instead of hanging.
-class TModalDriver {
-public:
-    explicit TModalDriver(std::function<void(QDialog &)> act)
-    {
-        QTimer::singleShot(0, &m_guard, [act] {
-            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!dialog) {
-                ADD_FAILURE() << "no dialog is showing";
-                return;
-            }
-            try {
-                act(*dialog);
-            } catch (const std::exception &e) {
-                ADD_FAILURE() << e.what();
-                dialog->done(-1);
-            }
-        });
-        m_guard.setSingleShot(true);
-        QObject::connect(&m_guard, &QTimer::timeout, &m_guard, [] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                dialog->done(-1);
-        });
-        m_guard.start(10'000);
-    }
-
-private:
-    QTimer m_guard;
-};
-
-} // namespace
 
 TEST(GuiPrompts, KeysAnswerWithTheDefaultAndTheCancelButtons)
 {
@@ -128,12 +97,70 @@ TEST(GuiPrompts, ALineWiderThanHalfTheScreenWraps)
         auto *message = Child<QLabel>(dialog, "Message");
         wraps = message->wordWrap();
         width = message->width();
-        halfScreen = dialog.screen()->availableGeometry().width() / 2;
+        halfScreen = dialog.screen()->geometry().width() / 2;
         dialog.reject();
     });
     prompts.MessageDialog(QStringLiteral("word ").repeated(200), mtInformation, {mbOK}, 0);
     EXPECT_TRUE(wraps);
-    EXPECT_LE(width, halfScreen);
+    EXPECT_EQ(width, halfScreen);
+}
+
+TEST(GuiPrompts, EveryWrappedLineHasRoomInTheLabel)
+{
+    const struct {
+        const char *name;
+        QString text;
+    } cases[] = {
+        {"one long line", QStringLiteral("word ").repeated(200)},
+        {"two long lines", QStringLiteral("word ").repeated(150) + u'\r' + QStringLiteral("text ").repeated(150)},
+        {"long words", QStringLiteral("Connection-string-part ").repeated(40)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto form = CreateMessageDialog(c.text, mtError, {mbOK}, 0);
+        auto *message = Child<QLabel>(*form, "Message");
+        const QRect needed = message->fontMetrics().boundingRect(QRect(0, 0, message->width(), 1 << 20), Qt::TextWordWrap, message->text());
+        EXPECT_GE(message->height(), needed.height());
+        EXPECT_LE(message->geometry().bottom(), Child<QPushButton>(*form, "OK")->y()) << "the text stays above the buttons";
+    }
+}
+
+TEST(GuiPrompts, TheDialogIsMeasuredFromTheTextAndTheButtonRow)
+{
+    const TFormSettings &look = FormSettings();
+    const struct {
+        const char *name;
+        QString text;
+        TMsgDlgButtons buttons;
+        QStringList names;
+    } cases[] = {
+        {"short text, three buttons", QStringLiteral("Save?"), {mbYes, mbNo, mbCancel}, {QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Cancel")}},
+        {"two lines, one button", QStringLiteral("The till list could not be read.\rReason: the server went away"), {mbOK}, {QStringLiteral("OK")}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto form = CreateMessageDialog(c.text, mtWarning, c.buttons, 0);
+        const QLabel *message = Child<QLabel>(*form, "Message");
+        const QLabel *image = Child<QLabel>(*form, "Image");
+        const QFontMetrics metrics(look.DialogFont);
+        const auto lines = static_cast<int>(c.text.count(u'\r') + 1);
+        EXPECT_EQ(image->geometry(), QRect(8, 8, 32, 32));
+        EXPECT_EQ(message->pos(), QPoint(50, 8));
+        EXPECT_EQ(message->height(), lines * metrics.height());
+        EXPECT_EQ(message->font(), look.DialogFont);
+
+        const auto n = static_cast<int>(c.names.size());
+        const int rowWidth = n * look.ButtonWidth + (n - 1) * 19;
+        EXPECT_EQ(form->width(), std::max(32 + message->width() + 10, rowWidth) + 16);
+        EXPECT_EQ(form->height(), std::max(32, message->height()) + look.ButtonHeight + 26);
+        int x = (form->width() - rowWidth) / 2;
+        for (const QString &name : c.names) {
+            const auto *button = Child<QPushButton>(*form, name.toLatin1().constData());
+            EXPECT_EQ(button->geometry(), QRect(x, form->height() - look.ButtonHeight - 8, look.ButtonWidth, look.ButtonHeight)) << name.toStdString();
+            EXPECT_EQ(button->font(), look.ButtonFont);
+            x += look.ButtonWidth + 19;
+        }
+    }
 }
 
 TEST(GuiPrompts, TheDefaultButtonCountsDownAndAnswersAtZero)
@@ -142,30 +169,74 @@ TEST(GuiPrompts, TheDefaultButtonCountsDownAndAnswersAtZero)
         const char *name;
         TMsgDlgButtons buttons;
         int seconds;
-        const char *captions;  // when shown, then after each tick that leaves it open
+        const char *captions;  // when shown, then after each tick
         int result;
     } cases[] = {
-        {"OK", {mbOK}, 2, "OK (2)|OK (1)", mrOk},
-        {"Yes", {mbYes, mbNo}, 1, "&Yes (1)", mrYes},
+        {"OK", {mbOK}, 10, "OK (10)|OK (9)|OK (8)|OK (7)|OK (6)|OK (5)|OK (4)|OK (3)|OK (2)|OK (1)|OK (0)", mrOk},
+        {"Yes", {mbYes, mbNo}, 2, "&Yes (2)|&Yes (1)|&Yes (0)", mrYes},
     };
     TGuiPrompts prompts;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         QStringList captions;
-        int ticks = 0;
+        bool ticking = false;
+        int interval = 0;
         TModalDriver driver([&](QDialog &dialog) {
+            auto &form = dynamic_cast<TfrmTimerForm &>(dialog);
+            ticking = form.Timer()->isActive();
+            interval = form.Timer()->interval();
+            form.Timer()->stop();  // the test gives the seconds itself
             auto *button = Child<QPushButton>(dialog, c.name);
             captions.append(button->text());
-            QObject::connect(Child<QTimer>(dialog, "tmrCountdown"), &QTimer::timeout, &dialog, [&, button] {
-                ++ticks;
-                if (dialog.isVisible())
-                    captions.append(button->text());
-            });
+            for (int tick = 0; tick < c.seconds && dialog.isVisible(); ++tick) {
+                form.Timer1Timer();
+                captions.append(button->text());
+            }
         });
         EXPECT_EQ(prompts.MessageDialog(QStringLiteral("Closing soon"), mtInformation, c.buttons, c.seconds), c.result);
         EXPECT_EQ(captions.join(u'|'), QString::fromLatin1(c.captions));
-        EXPECT_EQ(ticks, c.seconds) << "one tick a second, closing at 0";
+        EXPECT_TRUE(ticking);
+        EXPECT_EQ(interval, 1000);
     }
+}
+
+TEST(GuiPrompts, WithoutATimeOutNothingCounts)
+{
+    TGuiPrompts prompts;
+    QString caption;
+    bool ticking = true;
+    TModalDriver driver([&](QDialog &dialog) {
+        ticking = dynamic_cast<TfrmTimerForm &>(dialog).Timer()->isActive();
+        caption = Child<QPushButton>(dialog, "OK")->text();
+        Child<QPushButton>(dialog, "OK")->click();
+    });
+    EXPECT_EQ(prompts.MessageDialog(QStringLiteral("Stays"), mtInformation, {mbOK}, 0), mrOk);
+    EXPECT_FALSE(ticking);
+    EXPECT_EQ(caption, QStringLiteral("OK"));
+}
+
+TEST(GuiPrompts, TheInputDialogIsMeasuredInAverageLetters)
+{
+    const TFormSettings &look = FormSettings();
+    const auto form = CreateInputTextDialog(QStringLiteral("Driver"), QStringLiteral("Name of the driver"), QStringLiteral("Sam"));
+    const QFontMetrics metrics(look.DialogFont);
+    const int cx = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
+    const auto *prompt = Child<QLabel>(*form, "lblPrompt");
+    const auto *edit = Child<QLineEdit>(*form, "txtValue");
+    const auto *ok = Child<QPushButton>(*form, "btnOK");
+    const auto *cancel = Child<QPushButton>(*form, "btnCancel");
+    EXPECT_EQ(form->width(), 180 * cx / 4);
+    EXPECT_EQ(prompt->pos(), QPoint(8 * cx / 4, metrics.height()));
+    EXPECT_LE(prompt->width(), 164 * cx / 4);
+    EXPECT_EQ(edit->geometry().topLeft(), QPoint(8 * cx / 4, prompt->geometry().bottom() + 1 + 5));
+    EXPECT_EQ(edit->width(), 164 * cx / 4);
+    EXPECT_EQ(edit->maxLength(), 255);
+    EXPECT_EQ(ok->y(), edit->geometry().bottom() + 1 + 15);
+    EXPECT_EQ(ok->geometry().right() + 1, form->width() / 2 - 9);
+    EXPECT_EQ(cancel->x(), form->width() / 2 + 9);
+    EXPECT_EQ(ok->size(), QSize(look.ButtonWidth, look.ButtonHeight));
+    EXPECT_EQ(form->height(), ok->geometry().bottom() + 1 + 13);
+    EXPECT_TRUE(ok->isDefault());
 }
 
 TEST(GuiPrompts, InputTextTrimsOnOkAndKeepsTheValueOnCancel)
