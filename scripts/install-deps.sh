@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc
   libgtest-dev googletest libgmock-dev libbenchmark-dev
+  # the engines' own client libraries (the board reads SQLite rows directly; benchmarks)
+  libsqlite3-dev libpq-dev libx11-dev
   # fonts, so text does not render as boxes
   fonts-dejavu-core fonts-liberation fonts-liberation2
   # engines: the embedded file needs nothing; PostgreSQL for tests; SQL Server client

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "BoardKeys.h"
+#include "BoardModel.h"
+#include "BoardQueries.h"
+#include "GroupCountdown.h"
+
+#include <QObject>
+#include <QTimer>
+
+class TAdoConnection;
+class TOrvikGlobalSettings;
+
+// The settings the board reads.
+struct TBoardSettings {
+    TDateTime dayStart = 0;          // "DAY START"; midnight counts as 05:00
+    bool itemsCookedActive = false;  // "APP_ITEMSCOOKED_ACTIVE"
+    // From the loaded global settings; a value that does not read keeps its default.
+    static TBoardSettings From(TOrvikGlobalSettings &settings);
+};
+
+// The dispatch board without its window: the two views, the refresh every 10 seconds that
+// never overlaps, grouping by map reference with its countdown, and the keypad's actions.
+// Questions and errors go through the prompt service.
+class TDispatchBoard : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int RefreshInterval = 10'000;
+
+    TDispatchBoard(TAdoConnection &connection, TBoardSettings settings, QObject *parent = nullptr);
+
+    TBoardModel &Model() { return m_model; }
+    const TBoardModel &Model() const { return m_model; }
+
+    // The first load, when the window is first shown: the Not Assigned view by due time.
+    void FormShow();
+    // Flips the view, or shows Not Assigned when forced. Tags are cleared, grouping stops.
+    void SwitchView(bool forceNotAssigned = false);
+    // Re-runs the current view's query, unless a query is still running.
+    void RefreshBoard();
+    void ToggleGrouping();
+    // One second of grouping: true while it still runs.
+    bool GroupTick();
+    void MarkRecord() { m_model.MarkRecord(); }
+    void AssignOrReassign();
+    void DriverInOut();
+    // Asks "Are you sure you want to quit?"; Yes emits QuitConfirmed.
+    void ConfirmQuit();
+    void Next() { m_model.SetCurrentRow(m_model.CurrentRow() + 1); }
+    void Prior() { m_model.SetCurrentRow(m_model.CurrentRow() - 1); }
+    void OrvikSettingsClick();
+    void TrelvoSettingsClick();
+    // A key's action; false when the key does nothing on the board.
+    bool Perform(TBoardAction action);
+
+    bool ShowingAssigned() const { return m_showingAssigned; }
+    int SortOrder() const { return m_sortOrder; }
+    const TGroupCountdown &Grouping() const { return m_grouping; }
+    QString HeaderCaption() const;
+    QString MarkCaption() const;
+    QString GroupCaption() const { return m_grouping.Caption(); }
+    bool GroupVisible() const { return !m_showingAssigned; }
+    bool DriverLeavingVisible() const { return m_showingAssigned; }
+
+    // Ticks of the timers, also called by tests.
+    void timerRefreshDataTimer();
+    void TmrSortOrderTimer();
+
+    QTimer timerRefreshData;  // started by start-up
+    QTimer TmrSortOrder;
+
+signals:
+    void Changed();  // captions or button visibility
+    void BusyChanged(bool busy);
+    void QuitConfirmed();
+
+private:
+    void QueryPreparingInvoices(int sortOrder);
+    void QueryFinishedInvoices();
+    void Query(bool assigned);
+
+    TBoardSettings m_settings;
+    TBoardQueries m_queries;
+    TBoardModel m_model;
+    TGroupCountdown m_grouping;
+    bool m_refreshing = false;
+    bool m_showingAssigned = false;
+    int m_sortOrder = 0;
+};
