@@ -2,6 +2,7 @@
 
 #include "modMsgDlgs.h"
 #include "data/AdoObjects.h"
+#include "records/clsInvoices.h"
 
 #include <cmath>
 
@@ -81,14 +82,13 @@ int ResolveTillNumber(TAdoConnection &con, const QString &computerName)
 
 bool SystemTimeIsSuspect(TAdoConnection &con)
 {
-    TAdoQuery q(&con);
-    q.SetSQL(QStringLiteral("Select MAX(Date) AS Date FROM Invoices WHERE Status = 0"));
-    q.Open();
-    const TField newestField = q.FieldByName(QStringLiteral("Date"));
+    TInvoices invoices;
+    invoices.SetAdoConnection(&con);
+    const TDateTime newestOpen = invoices.GetMaxOpenInvoiceDate();
     // With no open invoice there is nothing to judge the clock by.
-    if (q.IsEmpty() || newestField.IsNull())
+    if (newestOpen == DateTimes::Zero)
         return false;
-    const qint64 newest = Ms(newestField.AsDateTime()), now = Ms(DateTimes::Now());
+    const qint64 newest = Ms(newestOpen), now = Ms(DateTimes::Now());
     return now + 30 * MsPerMinute < newest || newest + 3 * MsPerDay < now;
 }
 
