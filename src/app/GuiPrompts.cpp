@@ -1,6 +1,12 @@
 #include "GuiPrompts.h"
 
+#include "clocking/FOdometer.h"
 #include "data/FConnectionDialog.h"
+#include "data/clsOrvikSettings.h"
+#include "tills/FTillIDSelect.h"
+#include "tills/modTillID.h"
+#include "ui/FConfirmPwd.h"
+#include "ui/FPassword.h"
 #include "ui/FTimerForm.h"
 #include "ui/FormSettings.h"
 
@@ -313,4 +319,87 @@ bool TGuiPrompts::InputText(const QString &caption, const QString &prompt, QStri
 std::optional<QString> TGuiPrompts::EditConnectionString(const QString &initial)
 {
     return TfrmConnection::Edit(initial, QApplication::activeWindow());
+}
+
+// ---- The touch dialogs
+
+namespace {
+
+// A till set to the touch-screen look shows the number pad in its prompts.
+void UseTillFormLook()
+{
+    try {
+        if (OrvikSettings && OrvikSettings->LocalSettings.FormLook() == flTouchScreen)
+            FormSettings().ApplyLook(flTouchScreen);
+    } catch (const std::exception &) {
+        // Settings not loaded yet: the shared look stays.
+    }
+}
+
+std::optional<QString> AskText(TfrmNumPad_Text &form, const QString &prompt, const QString &matchText)
+{
+    UseTillFormLook();
+    if (!form.Execute(prompt, matchText))
+        return std::nullopt;
+    return form.EnteredText();
+}
+
+} // namespace
+
+std::optional<QString> TGuiPrompts::Password(const QString &prompt)
+{
+    TfrmPassword form(QApplication::activeWindow());
+    form.SetAllowDecimal(true);
+    return AskText(form, prompt, QString());
+}
+
+std::optional<QString> TGuiPrompts::NumPadText(const QString &prompt, const QString &matchText, bool allowDecimal)
+{
+    TfrmNumPad_Text form(QApplication::activeWindow());
+    form.SetAllowDecimal(allowDecimal);
+    return AskText(form, prompt, matchText);
+}
+
+std::optional<QString> TGuiPrompts::ConfirmNewPassword()
+{
+    TfrmConfirmPwd form(QApplication::activeWindow());
+    form.SetShowBorder(true);
+    if (form.ShowModal() != mrOk)
+        return std::nullopt;
+    return form.Password();
+}
+
+std::optional<TOdometerEntry> TGuiPrompts::OdometerAndFloat(TAdoConnection *connection, const QString &empNum)
+{
+    TfrmOdometer form(QApplication::activeWindow());
+    form.SetShowBorder(true);
+    form.SetFloatEntryEnabled(true);
+    form.SetAdoConnection(connection);
+    form.SetEmpNum(empNum);
+    if (form.ShowModal() != mrOk)
+        return std::nullopt;
+    return TOdometerEntry{form.Reading(), form.Float(), form.Tillshift()};
+}
+
+std::optional<QString> TGuiPrompts::PickEmployee(TAdoConnection *connection)
+{
+    TfrmDbSelector form(QApplication::activeWindow());
+    form.setWindowTitle(QStringLiteral("Employees"));
+    form.qry.SetConnection(connection);
+    form.QryStrings = {QStringLiteral("SELECT empnum AS \"Emp #\", lastname, firstname FROM employee ORDER BY lastname, firstname")};
+    form.SetAllowEdit(true);  // for the Cancel button; the list itself is not edited
+    form.nav->hide();
+    if (!form.Execute() || form.CurrentRow() < 0)
+        return std::nullopt;
+    SeekRow(form.qry, form.CurrentRow());
+    return form.qry.FieldByName(QStringLiteral("Emp #")).AsString();
+}
+
+int TGuiPrompts::SelectTill(TAdoConnection *connection)
+{
+    TfrmTillIDSelect form(QApplication::activeWindow());
+    form.SetAdoConnection(connection);
+    form.SetAllowEdit(true);
+    form.DoRefresh();
+    return form.ShowModal();
 }

@@ -28,4 +28,10 @@ public:
     int MessageDialog(const QString &text, TMsgDlgType type, const TMsgDlgButtons &buttons, int timeoutSeconds) override;
     bool InputText(const QString &caption, const QString &prompt, QString &value) override;
     std::optional<QString> EditConnectionString(const QString &initial) override;
+    std::optional<QString> Password(const QString &prompt) override;
+    std::optional<QString> NumPadText(const QString &prompt, const QString &matchText, bool allowDecimal) override;
+    std::optional<QString> ConfirmNewPassword() override;
+    std::optional<TOdometerEntry> OdometerAndFloat(TAdoConnection *connection, const QString &empNum) override;
+    std::optional<QString> PickEmployee(TAdoConnection *connection) override;
+    int SelectTill(TAdoConnection *connection) override;
 };

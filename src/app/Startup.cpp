@@ -66,20 +66,6 @@ bool Run(TStartupSteps &steps)
     return steps.ConfirmSystemTime();
 }
 
-int ResolveTillNumber(TAdoConnection &con, const QString &computerName)
-{
-    TAdoQuery q(&con);
-    q.SetSQL(QStringLiteral("SELECT TillID FROM Tills WHERE [Computer Name] = :ComputerName ORDER BY TillID"));
-    q.ParamByName(QStringLiteral("ComputerName")).SetString(computerName);
-    q.Open();
-    const int till = q.IsEmpty() ? -1 : static_cast<int>(q.FieldByName(QStringLiteral("TillID")).AsInteger());
-    if (till >= 1)
-        return till;
-    ShowInformation(QStringLiteral("This computer (") + computerName + QStringLiteral(") is not registered as a till.\r")
-                    + QStringLiteral("Register it as a till and start Trelvo again."));
-    return -1;
-}
-
 bool SystemTimeIsSuspect(TAdoConnection &con)
 {
     TInvoices invoices;

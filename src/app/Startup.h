@@ -32,10 +32,6 @@ namespace Startup {
 // loop run. Every failure stops it; the splash is closed whatever happens after it shows.
 bool Run(TStartupSteps &steps);
 
-// The till registered for that computer (the first by till number), or -1 after telling
-// the user that the computer is not registered.
-int ResolveTillNumber(TAdoConnection &con, const QString &computerName);
-
 // Whether the clock looks wrong against the newest open invoice: more than 30 minutes
 // behind it, or more than 3 days ahead of it. Database errors propagate.
 bool SystemTimeIsSuspect(TAdoConnection &con);

@@ -2,8 +2,8 @@
 #include "GuiPrompts.h"
 #include "SingleInstance.h"
 #include "Startup.h"
+#include "tills/modTillID.h"
 #include "TrelvoApplication.h"
-#include "Workstation.h"
 #include "board/FMain.h"
 #include "clsEVxException.h"
 #include "data/clsGenericDB.h"
@@ -32,7 +32,7 @@ public:
         m_dm.SetConnected();
         return m_dm.con.Connected();
     }
-    int ResolveTillNumber() override { return Startup::ResolveTillNumber(m_dm.con, GetComputerName()); }
+    int ResolveTillNumber() override { return ::ResolveTillNumber(&m_dm.con); }
     void LoadSettings(int tillNumber) override
     {
         m_genericDB = std::make_unique<TGenericDB>(&m_dm.con);

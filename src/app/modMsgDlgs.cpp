@@ -14,6 +14,12 @@ public:
     int MessageDialog(const QString &text, TMsgDlgType, const TMsgDlgButtons &, int) override { Refuse(text); }
     bool InputText(const QString &, const QString &prompt, QString &) override { Refuse(prompt); }
     std::optional<QString> EditConnectionString(const QString &) override { Refuse(QStringLiteral("connection string")); }
+    std::optional<QString> Password(const QString &prompt) override { Refuse(prompt); }
+    std::optional<QString> NumPadText(const QString &prompt, const QString &, bool) override { Refuse(prompt); }
+    std::optional<QString> ConfirmNewPassword() override { Refuse(QStringLiteral("new password")); }
+    std::optional<TOdometerEntry> OdometerAndFloat(TAdoConnection *, const QString &empNum) override { Refuse(QStringLiteral("odometer of ") + empNum); }
+    std::optional<QString> PickEmployee(TAdoConnection *) override { Refuse(QStringLiteral("employee pick list")); }
+    int SelectTill(TAdoConnection *) override { Refuse(QStringLiteral("till list")); }
 };
 
 TNoPrompts g_noPrompts;

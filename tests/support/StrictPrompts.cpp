@@ -84,3 +84,79 @@ std::optional<QString> TStrictPrompts::EditConnectionString(const QString &initi
     }
     return step.answer;
 }
+
+TStrictPrompts &TStrictPrompts::ExpectPassword(const QString &promptFragment, std::optional<QString> answer)
+{
+    m_script.push_back({Step::Password, promptFragment, false, std::nullopt, mrOk, std::move(answer)});
+    return *this;
+}
+
+TStrictPrompts &TStrictPrompts::ExpectNumPadText(const QString &promptFragment, std::optional<QString> answer)
+{
+    m_script.push_back({Step::NumPadText, promptFragment, false, std::nullopt, mrOk, std::move(answer)});
+    return *this;
+}
+
+TStrictPrompts &TStrictPrompts::ExpectNewPassword(std::optional<QString> answer)
+{
+    m_script.push_back({Step::NewPassword, QString(), false, std::nullopt, mrOk, std::move(answer)});
+    return *this;
+}
+
+TStrictPrompts &TStrictPrompts::ExpectOdometer(const QString &empNum, std::optional<TOdometerEntry> answer)
+{
+    m_script.push_back({Step::Odometer, empNum, true, std::nullopt, mrOk, std::nullopt, answer});
+    return *this;
+}
+
+TStrictPrompts &TStrictPrompts::ExpectEmployeePick(std::optional<QString> answer)
+{
+    m_script.push_back({Step::EmployeePick, QString(), false, std::nullopt, mrOk, std::move(answer)});
+    return *this;
+}
+
+TStrictPrompts &TStrictPrompts::ExpectTillList(std::function<int()> meanwhile)
+{
+    m_script.push_back({Step::TillList, QString(), false, std::nullopt, mrOk, std::nullopt, std::nullopt, std::move(meanwhile)});
+    return *this;
+}
+
+std::optional<QString> TStrictPrompts::TextAnswer(Step::Kind kind, const QString &asked)
+{
+    const Step step = Next(kind, asked);
+    EXPECT_TRUE(asked.contains(step.text)) << "asked: " << asked.toStdString() << "\nexpected to contain: " << step.text.toStdString();
+    return step.answer;
+}
+
+std::optional<QString> TStrictPrompts::Password(const QString &prompt)
+{
+    return TextAnswer(Step::Password, QStringLiteral("password: ") + prompt);
+}
+
+std::optional<QString> TStrictPrompts::NumPadText(const QString &prompt, const QString &, bool)
+{
+    return TextAnswer(Step::NumPadText, QStringLiteral("number pad: ") + prompt);
+}
+
+std::optional<QString> TStrictPrompts::ConfirmNewPassword()
+{
+    return TextAnswer(Step::NewPassword, QStringLiteral("new password"));
+}
+
+std::optional<TOdometerEntry> TStrictPrompts::OdometerAndFloat(TAdoConnection *, const QString &empNum)
+{
+    const Step step = Next(Step::Odometer, QStringLiteral("odometer and float of ") + empNum);
+    EXPECT_EQ(empNum.toStdString(), step.text.toStdString());
+    return step.odometer;
+}
+
+std::optional<QString> TStrictPrompts::PickEmployee(TAdoConnection *)
+{
+    return TextAnswer(Step::EmployeePick, QStringLiteral("employee pick list"));
+}
+
+int TStrictPrompts::SelectTill(TAdoConnection *)
+{
+    const Step step = Next(Step::TillList, QStringLiteral("till list"));
+    return step.meanwhile ? step.meanwhile() : mrCancel;
+}
