@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "clsApp.h"
 #include "modMsgDlgs.h"
 #include "data/AdoObjects.h"
 #include "records/clsInvoices.h"
@@ -85,10 +86,8 @@ bool ConfirmSystemTime(TAdoConnection &con)
     if (MessageDialog(QStringLiteral("Your computer system time appears to be incorrect.\rPlease correct it. Continue without correcting?"),
                       mtConfirmation, {mbYes, mbNo}, 0) != mrYes)
         return false;
-    // Going on with a wrong clock needs the right of activity "TM010", which cannot be checked yet.
-    ShowInformation(QStringLiteral("Trelvo cannot start while the computer's clock is incorrect.\r")
-                    + QStringLiteral("Please correct the clock and start Trelvo again."));
-    return false;
+    // Going on with a wrong clock is the right of activity "TM010".
+    return CheckAccessOn(con, QStringLiteral("TM010"));
 }
 
 } // namespace Startup

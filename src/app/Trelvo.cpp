@@ -2,6 +2,7 @@
 #include "GuiPrompts.h"
 #include "SingleInstance.h"
 #include "Startup.h"
+#include "clsApp.h"
 #include "tills/modTillID.h"
 #include "TrelvoApplication.h"
 #include "board/FMain.h"
@@ -22,6 +23,7 @@ public:
     ~TProgramSteps() override
     {
         frmMain.reset();
+        App = nullptr;
         OrvikSettings = nullptr;
         GenericDB = nullptr;
     }
@@ -37,6 +39,8 @@ public:
     {
         m_genericDB = std::make_unique<TGenericDB>(&m_dm.con);
         GenericDB = m_genericDB.get();
+        m_app = std::make_unique<TApp>(&m_dm.con);
+        App = m_app.get();
         m_settings = std::make_unique<TOrvikSettings>();
         m_settings->SetAdoConnection(&m_dm.con);
         OrvikSettings = m_settings.get();
@@ -64,6 +68,7 @@ private:
     TSingleInstance &m_instance;
     TdmOrvik &m_dm;
     std::unique_ptr<TGenericDB> m_genericDB;
+    std::unique_ptr<TApp> m_app;
     std::unique_ptr<TOrvikSettings> m_settings;
     std::unique_ptr<TfrmSplashScreen> m_splash;
 };

@@ -1,4 +1,5 @@
 #include "DispatchBoard.h"
+#include "app/clsApp.h"
 
 #include "app/clsEVxException.h"
 #include "app/modMsgDlgs.h"
@@ -41,7 +42,7 @@ TBoardSettings TBoardSettings::From(TOrvikGlobalSettings &settings)
 }
 
 TDispatchBoard::TDispatchBoard(TAdoConnection &connection, TBoardSettings settings, QObject *parent)
-    : QObject(parent), m_settings(settings), m_queries(connection)
+    : QObject(parent), m_connection(connection), m_settings(settings), m_queries(connection)
 {
     timerRefreshData.setInterval(RefreshInterval);
     TmrSortOrder.setInterval(1000);
@@ -197,14 +198,17 @@ void TDispatchBoard::ConfirmQuit()
         emit QuitConfirmed();
 }
 
+// Both settings windows are the right of activity "GL020"; its errors go to the error report.
 void TDispatchBoard::OrvikSettingsClick()
 {
-    ShowInformation(QStringLiteral("The suite's settings cannot be edited from Trelvo yet."));
+    if (CheckAccessOn(m_connection, QStringLiteral("GL020")))
+        ShowInformation(QStringLiteral("The suite's settings cannot be edited from Trelvo yet."));
 }
 
 void TDispatchBoard::TrelvoSettingsClick()
 {
-    ShowInformation(QStringLiteral("Trelvo's settings cannot be edited yet."));
+    if (CheckAccessOn(m_connection, QStringLiteral("GL020")))
+        ShowInformation(QStringLiteral("Trelvo's settings cannot be edited yet."));
 }
 
 bool TDispatchBoard::Perform(TBoardAction action)

@@ -79,6 +79,7 @@ private:
     void QueryFinishedInvoices();
     void Query(bool assigned);
 
+    TAdoConnection &m_connection;
     TBoardSettings m_settings;
     TBoardQueries m_queries;
     TBoardModel m_model;

@@ -116,16 +116,28 @@ TEST_P(StartupData, WithNoOpenInvoiceTheClockCannotBeJudgedAndIsTrusted)
     EXPECT_TRUE(Startup::ConfirmSystemTime(con));
 }
 
-TEST_P(StartupData, ASuspectClockAsksAndEndsTheProgramEitherWay)
+TEST_P(StartupData, ASuspectClockGoesOnOnlyOnYesFromSomeoneWithTheRight)
 {
     AddInvoice(1, Now + 31 * Minute);
     const QString question = QStringLiteral("Your computer system time appears to be incorrect.\rPlease correct it. Continue without correcting?");
     TStrictPrompts prompts;
     prompts.ExpectExactMessage(mtConfirmation, question, mrNo)
         .ExpectExactMessage(mtConfirmation, question, mrYes)
-        .ExpectMessage(QStringLiteral("correct the clock"));
+        .ExpectExactMessage(mtInformation, QStringLiteral("There are no activities associated with Activity Code: TM010"));
     EXPECT_FALSE(Startup::ConfirmSystemTime(con)) << "No";
-    EXPECT_FALSE(Startup::ConfirmSystemTime(con)) << "Yes, until the access check can let someone through";
+    EXPECT_FALSE(Startup::ConfirmSystemTime(con)) << "Yes, but the suite has no such activity";
+
+    con.Exec(QStringLiteral("INSERT INTO ActCodes (ActCode, Descriptn, LogThis) VALUES ('TM010', 'wrong system time', 0)"));
+    con.Exec(QStringLiteral("INSERT INTO EmpCat (Category, Descriptn) VALUES ('MGR', 'Manager')"));
+    con.Exec(QStringLiteral("INSERT INTO Permiss (EmpCat, AccessCode) VALUES ('MGR', 'TM010')"));
+    con.Exec(QStringLiteral("INSERT INTO Employee (EmpNum, Category, FirstName, LastName, Active, DoesDeliveries, Password) "
+                            "VALUES ('101', 'MGR', 'Sam', 'Person', 1, 0, 'ABC')"));
+    TAdoCommand shift(&con);
+    shift.SetCommandText(QStringLiteral("INSERT INTO Attend (EmpNum, InDateTime, ClockedOut) VALUES ('101', :In, 0)"));
+    shift.ParamByName(QStringLiteral("In")).SetDateTime(Now - 60 * Minute);
+    shift.Execute();
+    prompts.ExpectExactMessage(mtConfirmation, question, mrYes).ExpectPassword(QStringLiteral("Wrong System Time"), QStringLiteral("ABC"));
+    EXPECT_TRUE(Startup::ConfirmSystemTime(con)) << "Yes from an employee with the right";
 }
 
 TEST_P(StartupData, TheTillIsFoundByComputerNameIgnoringCase)

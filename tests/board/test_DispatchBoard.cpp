@@ -227,6 +227,47 @@ TEST_P(DispatchBoard, QuitAsksFirstAndAssignAndDriverInOutSayTheyAreNotThereYet)
     board->Perform(TBoardAction::DriverInOut);
 }
 
+TEST_P(DispatchBoard, TheSettingsItemsNeedTheRightOfGL020)
+{
+    Board();
+    const struct {
+        const char *name;
+        void (TDispatchBoard::*click)();
+        const char *editorText;
+    } items[] = {
+        {"suite settings", &TDispatchBoard::OrvikSettingsClick, "The suite's settings cannot be edited from Trelvo yet."},
+        {"program settings", &TDispatchBoard::TrelvoSettingsClick, "Trelvo's settings cannot be edited yet."},
+    };
+    for (const auto &item : items) {
+        SCOPED_TRACE(item.name);
+        TStrictPrompts prompts;
+        prompts.ExpectExactMessage(mtInformation, QStringLiteral("There are no activities associated with Activity Code: GL020"));
+        (board.get()->*item.click)();
+    }
+    for (const char *sql : {
+             "INSERT INTO ActCodes (ActCode, Descriptn, LogThis) VALUES ('GL020', 'settings', 0)",
+             "INSERT INTO EmpCat (Category, Descriptn) VALUES ('MGR', 'Manager')",
+             "INSERT INTO Permiss (EmpCat, AccessCode) VALUES ('MGR', 'GL020')",
+             "UPDATE Employee SET Category = 'MGR', Active = 1, Password = 'ABC' WHERE EmpNum = '110'",
+             "UPDATE Employee SET Category = 'MGR', Active = 1, Password = 'XYZ' WHERE EmpNum = '201'",
+         })
+        con.Exec(QString::fromLatin1(sql));
+    TAdoCommand shifts(&con);
+    shifts.SetCommandText(QStringLiteral("UPDATE Attend SET InDateTime = :In, ClockedOut = 0"));
+    shifts.ParamByName(QStringLiteral("In")).SetDateTime(Now - 60 * Minute);
+    shifts.Execute();
+    for (const auto &item : items) {
+        SCOPED_TRACE(item.name);
+        TStrictPrompts prompts;
+        prompts.ExpectPassword(QStringLiteral("Settings"), QStringLiteral("NOPE"))
+            .ExpectMessage(QStringLiteral("The password entered is not associated with any existing employee"))
+            .ExpectPassword(QStringLiteral("Settings"), QStringLiteral("ABC"))
+            .ExpectExactMessage(mtInformation, QString::fromLatin1(item.editorText));
+        (board.get()->*item.click)();
+        (board.get()->*item.click)();
+    }
+}
+
 TRELVO_ENGINE_TEST_SUITE(DispatchBoard);
 
 } // namespace
