@@ -3,7 +3,6 @@
 #include "data/DemoShop.h"
 #include "data/Schema.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -208,13 +207,3 @@ void BM_BoardRefresh(benchmark::State &state, TEngine engine)
 BENCHMARK_CAPTURE(BM_BoardRefresh, SQLite, TEngine::SQLite)->Arg(365)->Arg(1825)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_BoardRefresh, PostgreSQL, TEngine::PostgreSQL)->Arg(365)->Arg(1825)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);  // the SQL drivers are plugins
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

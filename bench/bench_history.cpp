@@ -2,7 +2,6 @@
 #include "data/DemoShop.h"
 #include "data/Schema.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -30,13 +29,3 @@ static void BM_WriteHistoryYear(benchmark::State &state)
 }
 BENCHMARK(BM_WriteHistoryYear)->Arg(365)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);  // the SQL drivers are plugins
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
