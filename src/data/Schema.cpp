@@ -50,20 +50,6 @@ void Create(TAdoConnection &connection)
         connection.Exec(statement);
 }
 
-int Version(TAdoConnection &connection)
-{
-    TAdoQuery q(&connection);
-    try {
-        q.SetSQL(QStringLiteral("SELECT Version FROM TrelvoSchema"));
-        q.Open();
-    } catch (const EDatabaseError &) {
-        if (connection.Engine() == TEngine::PostgreSQL)
-            connection.Rollback();  // a failed statement aborts the open transaction there
-        return 0;
-    }
-    return q.IsEmpty() ? 0 : static_cast<int>(q.FieldByName(QStringLiteral("Version")).AsInteger());
-}
-
 bool Exists(TAdoConnection &connection)
 {
     TAdoQuery q(&connection);

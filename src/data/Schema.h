@@ -12,6 +12,5 @@ namespace Schema {
 QStringList Statements(TEngine engine);  // from the schema file of the engine
 void Create(TAdoConnection &connection);  // every table, index and the version row
 bool Exists(TAdoConnection &connection);  // true when the tables are already there
-int Version(TAdoConnection &connection);  // 0 when the database was not created by us
 
 } // namespace Schema
