@@ -48,7 +48,7 @@ public:
     }
     void CreateMainWindow() override
     {
-        frmMain = std::make_unique<TfrmMain>(m_dm.con, TBoardSettings::From(m_settings->GlobalSettings), TGridLayoutStore::ForProgram());
+        frmMain = std::make_unique<TfrmMain>(m_dm.con, TBoardSettingsSource::Of(*m_settings), TGridLayoutStore::ForProgram());
         QObject::connect(&m_instance, &TSingleInstance::RaiseRequested, frmMain.get(), &TfrmMain::BringForward);
     }
     void ShowSplash(const QString &text) override

@@ -218,12 +218,18 @@ void TBoardModel::SetCurrentRow(int row)
     emit CurrentRowChanged(m_current);
 }
 
-bool TBoardModel::Locate(qlonglong invoiceNum)
+const TBoardRow *TBoardModel::RowOf(qlonglong invoiceNum) const
 {
     const auto found = std::find_if(m_rows.begin(), m_rows.end(), [&](const TBoardRow &r) { return r.InvoiceNum == invoiceNum; });
-    if (found == m_rows.end())
+    return found == m_rows.end() ? nullptr : &*found;
+}
+
+bool TBoardModel::Locate(qlonglong invoiceNum)
+{
+    const TBoardRow *row = RowOf(invoiceNum);
+    if (!row)
         return false;
-    SetCurrentRow(static_cast<int>(found - m_rows.begin()));
+    SetCurrentRow(static_cast<int>(row - m_rows.data()));
     return true;
 }
 

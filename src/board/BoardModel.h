@@ -47,6 +47,8 @@ public:
     int CurrentRow() const { return m_current; }
     const TBoardRow *Current() const;
     void SetCurrentRow(int row);
+    // The row holding that order, or nullptr.
+    const TBoardRow *RowOf(qlonglong invoiceNum) const;
     // Moves to the row holding that order; false when no row holds it.
     bool Locate(qlonglong invoiceNum);
 

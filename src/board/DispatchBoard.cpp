@@ -1,10 +1,12 @@
 #include "DispatchBoard.h"
+#include "DriverDispatch.h"
 #include "app/clsApp.h"
 
 #include "app/clsEVxException.h"
 #include "app/modMsgDlgs.h"
 #include "app/modUtils.h"
 #include "data/clsOrvikSettings.h"
+#include "records/clsAttend.h"
 
 namespace {
 
@@ -23,26 +25,38 @@ private:
     F m_f;
 };
 
+void ReadFlag(TSysDataItem *item, bool &flag)
+{
+    try {
+        if (item)
+            flag = item->AsBoolean();
+    } catch (const EConvertError &) {
+    }
+}
+
 } // namespace
 
-TBoardSettings TBoardSettings::From(TOrvikGlobalSettings &settings)
+TBoardSettings TBoardSettings::From(TOrvikSettings &settings)
 {
     TBoardSettings s;
     try {
-        if (settings.DayStart)
-            s.dayStart = DateTimes::TimeOf(settings.DayStart->AsTime());
+        if (settings.GlobalSettings.DayStart)
+            s.dayStart = DateTimes::TimeOf(settings.GlobalSettings.DayStart->AsTime());
     } catch (const EConvertError &) {
     }
-    try {
-        if (settings.AppItemsCookedActive)
-            s.itemsCookedActive = settings.AppItemsCookedActive->AsBoolean();
-    } catch (const EConvertError &) {
-    }
+    ReadFlag(settings.GlobalSettings.AppItemsCookedActive, s.itemsCookedActive);
+    ReadFlag(settings.GlobalSettings.AppTrelvoLogTimes, s.logDriverTimes);
+    ReadFlag(settings.LocalSettings.DrvInvPr, s.printAssignedInvoices);
     return s;
 }
 
-TDispatchBoard::TDispatchBoard(TAdoConnection &connection, TBoardSettings settings, QObject *parent)
-    : QObject(parent), m_connection(connection), m_settings(settings), m_queries(connection)
+TBoardSettingsSource TBoardSettingsSource::Of(TOrvikSettings &settings)
+{
+    return TBoardSettingsSource([&settings] { return TBoardSettings::From(settings); });
+}
+
+TDispatchBoard::TDispatchBoard(TAdoConnection &connection, TBoardSettingsSource settings, QObject *parent)
+    : QObject(parent), m_connection(connection), m_settings(std::move(settings)), m_queries(connection)
 {
     timerRefreshData.setInterval(RefreshInterval);
     TmrSortOrder.setInterval(1000);
@@ -81,7 +95,8 @@ void TDispatchBoard::Query(bool assigned)
         m_model.SetNow(now);
         if (assigned) {
             // Both bounds from one moment, so a refresh at the day's turn gets one whole day.
-            const TDateTime start = m_settings.dayStart == 0 ? DefaultDayStart : m_settings.dayStart;
+            const TDateTime configured = m_settings().dayStart;
+            const TDateTime start = configured == 0 ? DefaultDayStart : configured;
             m_model.SetRows(m_queries.AlreadyAssigned(TradingDayBound(tdbStart, start, now), TradingDayBound(tdbNext, start, now)));
         } else {
             m_model.SetRows(m_queries.NotAssigned(m_sortOrder));
@@ -118,7 +133,7 @@ void TDispatchBoard::SwitchView(bool forceNotAssigned)
     m_grouping.Stop();
     TmrSortOrder.stop();
     m_showingAssigned = !m_showingAssigned && !forceNotAssigned;
-    m_model.SetView(m_showingAssigned ? TBoardView::AlreadyAssigned : TBoardView::NotAssigned, m_settings.itemsCookedActive);
+    m_model.SetView(m_showingAssigned ? TBoardView::AlreadyAssigned : TBoardView::NotAssigned, m_settings().itemsCookedActive);
     emit Changed();
     if (m_showingAssigned)
         QueryFinishedInvoices();
@@ -183,13 +198,56 @@ void TDispatchBoard::AssignOrReassign()
 {
     if (m_model.Rows().empty())
         return;
-    ShowInformation(QStringLiteral("Assigning orders to drivers is not available yet."));
+    if (!m_showingAssigned ||
+        MessageDialog(QStringLiteral("Are you sure you want to re-assign tagged invoices to a different driver?"), mtWarning,
+                      {mbYes, mbNo}) == mrYes)
+        AssignTaggedInvoices();
     RefreshBoard();
+}
+
+void TDispatchBoard::AssignTaggedInvoices()
+{
+    if (m_model.Tags().IsEmpty()) {
+        ShowError(QStringLiteral("There are no tagged invoices"));
+        return;
+    }
+    // The orders as they are now: refreshes under the dialogs below move rows and may drop
+    // tags, but the dispatcher handed over these orders.
+    std::vector<TBoardRow> orders;
+    for (qlonglong invoiceNum : m_model.Tags().InOrder())
+        if (const TBoardRow *row = m_model.RowOf(invoiceNum))
+            orders.push_back(*row);
+
+    const TBoardSettings settings = m_settings();
+    TDriverDispatch dispatch(m_connection, settings.dayStart);
+    const std::unique_ptr<TAttend> driver = dispatch.IdentifyDriver();
+    if (!driver)
+        return;
+
+    const bool print = m_settings().printAssignedInvoices;
+    emit BusyChanged(true);
+    const TFinally done([this] {
+        m_model.UntagAll();
+        emit BusyChanged(false);
+    });
+    for (const TBoardRow &order : orders) {
+        if (m_settings().itemsCookedActive) {
+            // The kitchen's stamp as the board last read it.
+            const TBoardRow *latest = m_model.RowOf(order.InvoiceNum);
+            if ((latest ? latest->TimeStampCooked : order.TimeStampCooked) <= 0) {
+                ShowInformation(QStringLiteral("Order ") + QString::number(order.OrderNum) + QStringLiteral(" not yet processed"));
+                continue;
+            }
+        }
+        driver->AssignDriver(static_cast<int>(order.InvoiceNum));
+        if (print && PrintTransaction)
+            PrintTransaction(order.InvoiceNum);
+    }
 }
 
 void TDispatchBoard::DriverInOut()
 {
-    ShowInformation(QStringLiteral("Recording a driver's departure and return is not available yet."));
+    TDriverDispatch(m_connection, m_settings().dayStart).DriverInOut({}, m_settings().logDriverTimes);
 }
 
 void TDispatchBoard::ConfirmQuit()
@@ -208,7 +266,7 @@ void TDispatchBoard::OrvikSettingsClick()
 void TDispatchBoard::TrelvoSettingsClick()
 {
     if (CheckAccessOn(m_connection, QStringLiteral("GL020")))
-        ShowInformation(QStringLiteral("Trelvo's settings cannot be edited yet."));
+        emit TrelvoSettingsRequested();
 }
 
 bool TDispatchBoard::Perform(TBoardAction action)

@@ -7,16 +7,33 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 class TAdoConnection;
-class TOrvikGlobalSettings;
+class TOrvikSettings;
 
 // The settings the board reads.
 struct TBoardSettings {
-    TDateTime dayStart = 0;          // "DAY START"; midnight counts as 05:00
-    bool itemsCookedActive = false;  // "APP_ITEMSCOOKED_ACTIVE"
-    // From the loaded global settings; a value that does not read keeps its default.
-    static TBoardSettings From(TOrvikGlobalSettings &settings);
+    TDateTime dayStart = 0;               // "DAY START"; midnight counts as 05:00
+    bool itemsCookedActive = false;       // "APP_ITEMSCOOKED_ACTIVE"
+    bool logDriverTimes = false;          // "APP_TRELVO_LOGTIMES"
+    bool printAssignedInvoices = false;   // this till's "DRV INV PR"
+    // From the loaded settings; a value that does not read keeps its default.
+    static TBoardSettings From(TOrvikSettings &settings);
+};
+
+// Where the board reads its settings at each use, so a change made in a settings window
+// takes effect at once.
+class TBoardSettingsSource {
+public:
+    TBoardSettingsSource(TBoardSettings fixed) : m_read([fixed] { return fixed; }) {}
+    explicit TBoardSettingsSource(std::function<TBoardSettings()> read) : m_read(std::move(read)) {}
+    // The program's loaded settings as they are at the moment of asking.
+    static TBoardSettingsSource Of(TOrvikSettings &settings);
+    TBoardSettings operator()() const { return m_read(); }
+
+private:
+    std::function<TBoardSettings()> m_read;
 };
 
 // The dispatch board without its window: the two views, the refresh every 10 seconds that
@@ -27,7 +44,7 @@ class TDispatchBoard : public QObject {
 public:
     static constexpr int RefreshInterval = 10'000;
 
-    TDispatchBoard(TAdoConnection &connection, TBoardSettings settings, QObject *parent = nullptr);
+    TDispatchBoard(TAdoConnection &connection, TBoardSettingsSource settings, QObject *parent = nullptr);
 
     TBoardModel &Model() { return m_model; }
     const TBoardModel &Model() const { return m_model; }
@@ -43,6 +60,9 @@ public:
     bool GroupTick();
     void MarkRecord() { m_model.MarkRecord(); }
     void AssignOrReassign();
+    // Gives the tagged orders to the driver who identifies himself. Errors other than a
+    // failing assignment end the run and propagate, with every tag cleared.
+    void AssignTaggedInvoices();
     void DriverInOut();
     // Asks "Are you sure you want to quit?"; Yes emits QuitConfirmed.
     void ConfirmQuit();
@@ -59,6 +79,7 @@ public:
     QString HeaderCaption() const;
     QString MarkCaption() const;
     QString GroupCaption() const { return m_grouping.Caption(); }
+    TBoardSettings Settings() const { return m_settings(); }
     bool GroupVisible() const { return !m_showingAssigned; }
     bool DriverLeavingVisible() const { return m_showingAssigned; }
 
@@ -73,6 +94,12 @@ signals:
     void Changed();  // captions or button visibility
     void BusyChanged(bool busy);
     void QuitConfirmed();
+    // "Trelvo Settings" passed its access check: the window shows the dialog.
+    void TrelvoSettingsRequested();
+
+public:
+    // Prints an assigned order's invoice on this till's invoice printers; nothing until set.
+    std::function<void(qlonglong invoiceNum)> PrintTransaction;
 
 private:
     void QueryPreparingInvoices(int sortOrder);
@@ -80,7 +107,7 @@ private:
     void Query(bool assigned);
 
     TAdoConnection &m_connection;
-    TBoardSettings m_settings;
+    TBoardSettingsSource m_settings;
     TBoardQueries m_queries;
     TBoardModel m_model;
     TGroupCountdown m_grouping;

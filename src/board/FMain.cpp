@@ -114,8 +114,8 @@ QPushButton *NewButton(QWidget *parent, const char *name, const QString &caption
 
 } // namespace
 
-TfrmMain::TfrmMain(TAdoConnection &connection, TBoardSettings settings, TGridLayoutStore layoutStore, QWidget *parent)
-    : QMainWindow(parent), m_board(connection, settings), m_layoutStore(std::move(layoutStore))
+TfrmMain::TfrmMain(TAdoConnection &connection, TBoardSettingsSource settings, TGridLayoutStore layoutStore, QWidget *parent)
+    : QMainWindow(parent), m_board(connection, std::move(settings)), m_layoutStore(std::move(layoutStore))
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Invoice Allocation to Drivers"));

@@ -17,7 +17,7 @@ class QIdentityProxyModel;
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    TfrmMain(TAdoConnection &connection, TBoardSettings settings, TGridLayoutStore layoutStore, QWidget *parent = nullptr);
+    TfrmMain(TAdoConnection &connection, TBoardSettingsSource settings, TGridLayoutStore layoutStore, QWidget *parent = nullptr);
     ~TfrmMain() override;  // writes the column layout
 
     TDispatchBoard &Board() { return m_board; }

@@ -5,7 +5,9 @@
 namespace DateTimes {
 
 namespace {
-const QDate Epoch(1899, 12, 30);
+// Constant-initialised: other files' statics compute dates before dynamic initialisation here.
+constexpr QDate Epoch = QDate::fromJulianDay(2'415'019);  // 30 December 1899
+static_assert(Epoch.toJulianDay() == 2'415'019);
 std::function<TDateTime()> &Clock()
 {
     static std::function<TDateTime()> clock;

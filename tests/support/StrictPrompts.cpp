@@ -52,9 +52,10 @@ TStrictPrompts::Step TStrictPrompts::Next(Step::Kind kind, const QString &asked)
     return step;
 }
 
-int TStrictPrompts::MessageDialog(const QString &text, TMsgDlgType type, const TMsgDlgButtons &, int)
+int TStrictPrompts::MessageDialog(const QString &text, TMsgDlgType type, const TMsgDlgButtons &, int timeoutSeconds)
 {
     const Step step = Next(Step::Message, text);
+    m_timeouts.append(timeoutSeconds);
     if (step.exact) {
         EXPECT_EQ(text.toStdString(), step.text.toStdString());
         if (step.type) {
@@ -85,9 +86,9 @@ std::optional<QString> TStrictPrompts::EditConnectionString(const QString &initi
     return step.answer;
 }
 
-TStrictPrompts &TStrictPrompts::ExpectPassword(const QString &promptFragment, std::optional<QString> answer)
+TStrictPrompts &TStrictPrompts::ExpectPassword(const QString &promptFragment, std::optional<QString> answer, std::function<void()> meanwhile)
 {
-    m_script.push_back({Step::Password, promptFragment, false, std::nullopt, mrOk, std::move(answer)});
+    m_script.push_back({Step::Password, promptFragment, false, std::nullopt, mrOk, std::move(answer), {}, {}, std::move(meanwhile)});
     return *this;
 }
 
@@ -125,6 +126,8 @@ std::optional<QString> TStrictPrompts::TextAnswer(Step::Kind kind, const QString
 {
     const Step step = Next(kind, asked);
     EXPECT_TRUE(asked.contains(step.text)) << "asked: " << asked.toStdString() << "\nexpected to contain: " << step.text.toStdString();
+    if (step.whileOpen)
+        step.whileOpen();
     return step.answer;
 }
 

@@ -23,7 +23,8 @@ public:
     // Expect the connection dialog pre-filled with `initial` (any when empty); answer or cancel.
     TStrictPrompts &ExpectConnectionDialog(const QString &initial, std::optional<QString> answer);
     // Expect the password prompt whose text contains `promptFragment`; answer or cancel.
-    TStrictPrompts &ExpectPassword(const QString &promptFragment, std::optional<QString> answer);
+    // `meanwhile` runs while the prompt is open, as the timers of the program would.
+    TStrictPrompts &ExpectPassword(const QString &promptFragment, std::optional<QString> answer, std::function<void()> meanwhile = {});
     TStrictPrompts &ExpectNumPadText(const QString &promptFragment, std::optional<QString> answer);
     TStrictPrompts &ExpectNewPassword(std::optional<QString> answer);
     // Expect the odometer and float question for that employee; answer or cancel.
@@ -45,6 +46,8 @@ public:
 
     bool Done() const { return m_script.empty(); }
     QStringList Asked() const { return m_asked; }
+    // The time-out of each message dialog asked, in seconds (0: none).
+    QList<int> MessageTimeouts() const { return m_timeouts; }
 
 private:
     struct Step {
@@ -56,6 +59,7 @@ private:
         std::optional<QString> answer;
         std::optional<TOdometerEntry> odometer = {};
         std::function<int()> meanwhile = {};
+        std::function<void()> whileOpen = {};
     };
     // A question answered with a text or nothing, whose asked text must contain the step's.
     std::optional<QString> TextAnswer(Step::Kind kind, const QString &asked);
@@ -63,5 +67,6 @@ private:
 
     std::deque<Step> m_script;
     QStringList m_asked;
+    QList<int> m_timeouts;
     TPrompts *m_previous = nullptr;
 };
