@@ -10,8 +10,11 @@
 #include "data/clsGenericDB.h"
 #include "data/clsOrvikSettings.h"
 #include "data/datamodOrvik.h"
+#include "fingerprint/FFingerPrint.h"
+#include "fingerprint/SimulatedReader.h"
 
 #include <QScreen>
+#include <QSettings>
 #include <memory>
 
 namespace {
@@ -22,6 +25,9 @@ public:
     TProgramSteps(TSingleInstance &instance, TdmOrvik &dataModule) : m_instance(instance), m_dm(dataModule) {}
     ~TProgramSteps() override
     {
+        if (App)
+            App->FingerPrintWindow = nullptr;
+        m_fingerPrint.reset();
         frmMain.reset();
         App = nullptr;
         OrvikSettings = nullptr;
@@ -50,6 +56,8 @@ public:
     {
         frmMain = std::make_unique<TfrmMain>(m_dm.con, TBoardSettingsSource::Of(*m_settings), TGridLayoutStore::ForProgram());
         QObject::connect(&m_instance, &TSingleInstance::RaiseRequested, frmMain.get(), &TfrmMain::BringForward);
+        m_fingerPrint = std::make_unique<TfrmFingerPrint>(ConfiguredFingerprintReader(), &m_dm.con);
+        App->FingerPrintWindow = m_fingerPrint.get();
     }
     void ShowSplash(const QString &text) override
     {
@@ -71,6 +79,17 @@ private:
     std::unique_ptr<TApp> m_app;
     std::unique_ptr<TOrvikSettings> m_settings;
     std::unique_ptr<TfrmSplashScreen> m_splash;
+    std::unique_ptr<TfrmFingerPrint> m_fingerPrint;
+
+    // "Fingerprint-Reader" in the settings store: "Simulated", or none.
+    static std::unique_ptr<TFingerprintReader> ConfiguredFingerprintReader()
+    {
+        const QSettings key(QSettings::UserScope, QStringLiteral("Tessaron"), QStringLiteral("Orvik"));
+        const QString kind = key.value(QStringLiteral("Fingerprint-Reader")).toString().trimmed();
+        if (kind.compare(QLatin1String("Simulated"), Qt::CaseInsensitive) == 0)
+            return std::make_unique<TSimulatedFingerprintReader>();
+        return nullptr;
+    }
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "AdoObjects.h"
 #include "clsSysData.h"
 #include "app/clsEVxException.h"
+#include "records/clsEmployee.h"
 
 #include <QSysInfo>
 #include <algorithm>
@@ -108,14 +109,15 @@ struct TStaff {
     const char *invoicePassword;
     bool delivers;
     int hourlyCents, kmCents;
+    bool enrolled;  // has a fingerprint on file
 };
 const TStaff Staff[] = {
-    {"100", "Rashid", "Ebrahim", "MANAGER", TDemoShop::ManagerPassword(), "9900", false, 9500, 0},
-    {"110", "Grace", "Mahlangu", "CASHIER", TDemoShop::CashierPassword(), "5500", false, 4800, 0},
-    {"201", "Themba", "Nkosi", "DRIVER", TDemoShop::DriverPassword(0), "1100", true, 3500, 350},
-    {"202", "Jaco", "Pretorius", "DRIVER", TDemoShop::DriverPassword(1), "2200", true, 3500, 350},
-    {"203", "Sizwe", "Mabaso", "DRIVER", TDemoShop::DriverPassword(2), "3300", true, 3500, 350},
-    {"204", "Kyle", "Williams", "DRIVER", TDemoShop::DriverPassword(3), "4400", true, 3500, 350},
+    {"100", "Rashid", "Ebrahim", "MANAGER", TDemoShop::ManagerPassword(), "9900", false, 9500, 0, true},
+    {"110", "Grace", "Mahlangu", "CASHIER", TDemoShop::CashierPassword(), "5500", false, 4800, 0, false},
+    {"201", "Themba", "Nkosi", "DRIVER", TDemoShop::DriverPassword(0), "1100", true, 3500, 350, true},
+    {"202", "Jaco", "Pretorius", "DRIVER", TDemoShop::DriverPassword(1), "2200", true, 3500, 350, true},
+    {"203", "Sizwe", "Mabaso", "DRIVER", TDemoShop::DriverPassword(2), "3300", true, 3500, 350, true},
+    {"204", "Kyle", "Williams", "DRIVER", TDemoShop::DriverPassword(3), "4400", true, 3500, 350, true},
 };
 // Drivers clocked in when the shop is seeded; the others show the clock-in on their first hand-over.
 constexpr int DriversOnShift = 2;
@@ -360,6 +362,23 @@ void SeedMenu(TAdoConnection &con)
         prices.Insert({m.recipe, Str(m.code), m.category, m.location, false, Str(m.description), TextOrBlank(m.size)});
 }
 
+// An enrolled finger as the FingerPrint column stores it: 48 bytes that follow from the
+// employee number alone, so the same finger can be presented again.
+QString DemoFingerPrint(const char *empNum)
+{
+    quint32 state = 2166136261u;  // FNV-1a of the number seeds a xorshift
+    for (const char *c = empNum; *c; ++c)
+        state = (state ^ static_cast<quint8>(*c)) * 16777619u;
+    QByteArray bytes(48, '\0');
+    for (char &b : bytes) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        b = static_cast<char>(state >> 24);
+    }
+    return FingerPrintText::Encode(bytes);
+}
+
 // Activity codes, the categories that hold them, and the staff.
 void SeedStaff(TAdoConnection &con, TDateTime now)
 {
@@ -378,11 +397,13 @@ void SeedStaff(TAdoConnection &con, TDateTime now)
                            {{"EmpNum", Text}, {"FirstName", Text}, {"LastName", Text}, {"Category", Text},
                             {"Active", Flag}, {"Waiter", Flag}, {"DoesDeliveries", Flag}, {"Password", Text},
                             {"InvoicePassword", Text}, {"DatePasswordChanged", Stamp},
-                            {"DateInvoicePasswordChanged", Stamp}, {"Date", Stamp}, {"HourlyRate", Money}, {"KmRate", Money}});
+                            {"DateInvoicePasswordChanged", Stamp}, {"Date", Stamp}, {"HourlyRate", Money}, {"KmRate", Money},
+                            {"FingerPrint", Text}});
     for (const TStaff &s : Staff)
         employees.Insert({Str(s.empNum), Str(s.firstName), Str(s.lastName), Str(s.category), true, false,
                           s.delivers, s.password, Str(s.invoicePassword), now - 3, now - 3, DateTimes::DayOf(now) - 700,
-                          Amount(Cents(s.hourlyCents)), Amount(Cents(s.kmCents))});
+                          Amount(Cents(s.hourlyCents)), Amount(Cents(s.kmCents)),
+                          s.enrolled ? QVariant(DemoFingerPrint(s.empNum)) : QVariant()});
 }
 
 // This computer as till 1, with its slip and kitchen printers.
