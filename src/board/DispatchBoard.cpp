@@ -141,6 +141,13 @@ void TDispatchBoard::SwitchView(bool forceNotAssigned)
         QueryPreparingInvoices(0);
 }
 
+void TDispatchBoard::SettingsChanged()
+{
+    m_model.SetView(m_model.View(), m_settings().itemsCookedActive);
+    emit Changed();
+    RefreshBoard();
+}
+
 void TDispatchBoard::RefreshBoard()
 {
     if (m_showingAssigned)

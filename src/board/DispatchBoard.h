@@ -80,6 +80,8 @@ public:
     QString MarkCaption() const;
     QString GroupCaption() const { return m_grouping.Caption(); }
     TBoardSettings Settings() const { return m_settings(); }
+    // The settings were edited: the cooked column comes or goes at once.
+    void SettingsChanged();
     bool GroupVisible() const { return !m_showingAssigned; }
     bool DriverLeavingVisible() const { return m_showingAssigned; }
 

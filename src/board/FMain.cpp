@@ -1,6 +1,8 @@
 #include "FMain.h"
 
+#include "FTrelvoSettings.h"
 #include "LockKeys.h"
+#include "data/clsOrvikSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -250,6 +252,15 @@ QWidget *TfrmMain::BuildButtons()
     return PnlButtons;
 }
 
+void TfrmMain::ShowTrelvoSettings()
+{
+    if (!OrvikSettings)
+        return;
+    TfrmTrelvoSettings form(OrvikSettings->GlobalSettings, this);
+    if (form.exec() == QDialog::Accepted)
+        m_board.SettingsChanged();
+}
+
 void TfrmMain::BuildMenus()
 {
     QMenu *settingsMenu = menuBar()->addMenu(QStringLiteral("Settings"));
@@ -259,6 +270,7 @@ void TfrmMain::BuildMenus()
     trelvoSettings->setObjectName(QStringLiteral("TrelvoSettings1"));
     connect(orvikSettings, &QAction::triggered, this, [this] { m_board.OrvikSettingsClick(); });
     connect(trelvoSettings, &QAction::triggered, this, [this] { m_board.TrelvoSettingsClick(); });
+    connect(&m_board, &TDispatchBoard::TrelvoSettingsRequested, this, &TfrmMain::ShowTrelvoSettings);
 
     PopupMenu = new QMenu(this);
     PopupMenu->setObjectName(QStringLiteral("PopupMenu"));

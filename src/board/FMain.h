@@ -33,6 +33,7 @@ protected:
 
 private:
     void BuildMenus();
+    void ShowTrelvoSettings();
     QWidget *BuildButtons();
     void BuildStatusBar();
     void UpdateControls();

@@ -122,6 +122,32 @@ TEST_P(DriverDispatch, AnUncookedOrderIsLeftOutAndTheRestGoToTheDriver)
     EXPECT_EQ(Shown(), (QList<qlonglong>{2})) << "refreshed: the assigned orders left the view";
 }
 
+TEST_P(DriverDispatch, ASettingChangedInItsWindowHoldsAtOnce)
+{
+    TBoardSettings settings;
+    board = std::make_unique<TDispatchBoard>(con, TBoardSettingsSource([&settings] { return settings; }));
+    AddThreeOrders();
+    board->Model().SetLayout(TGridLayout::Parse(S("TimeStampCooked\t14\tCooked")));
+    board->FormShow();
+    const auto showsCooked = [this] {
+        const TBoardModel &model = board->Model();
+        for (int column = 0; column < model.columnCount(); ++column)
+            if (model.FieldAt(column) == TBoardField::TimeStampCooked)
+                return true;
+        return false;
+    };
+    EXPECT_FALSE(showsCooked());
+    settings.itemsCookedActive = true;
+    board->SettingsChanged();
+    EXPECT_TRUE(showsCooked());
+
+    Tag({1});
+    TStrictPrompts prompts;
+    prompts.ExpectPassword(DriverPrompt, S("1111"));
+    prompts.ExpectExactMessage(mtInformation, S("Order 101 not yet processed"));
+    board->AssignOrReassign();
+}
+
 TEST_P(DriverDispatch, ARefreshUnderThePasswordPromptChangesNoneOfTheOrdersHandedOver)
 {
     AddThreeOrders();
