@@ -101,8 +101,10 @@ void TDispatchBoard::Query(bool assigned)
         } else {
             m_model.SetRows(m_queries.NotAssigned(m_sortOrder));
         }
+        m_rowsCurrent = true;
         emit BusyChanged(false);
     } catch (const std::exception &e) {
+        m_rowsCurrent = false;
         m_model.ClearRows();
         emit BusyChanged(false);
         if (assigned)
@@ -238,9 +240,13 @@ void TDispatchBoard::AssignTaggedInvoices()
         emit BusyChanged(false);
     });
     for (const TBoardRow &order : orders) {
+        const TBoardRow *latest = m_model.RowOf(order.InvoiceNum);
+        // Closed at a till or given to a driver elsewhere while the dialogs were open: a
+        // refresh took it off the board, and with it its tag.
+        if (!latest && m_rowsCurrent)
+            continue;
         if (m_settings().itemsCookedActive) {
             // The kitchen's stamp as the board last read it.
-            const TBoardRow *latest = m_model.RowOf(order.InvoiceNum);
             if ((latest ? latest->TimeStampCooked : order.TimeStampCooked) <= 0) {
                 ShowInformation(QStringLiteral("Order ") + QString::number(order.OrderNum) + QStringLiteral(" not yet processed"));
                 continue;

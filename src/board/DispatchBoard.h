@@ -114,6 +114,7 @@ private:
     TBoardModel m_model;
     TGroupCountdown m_grouping;
     bool m_refreshing = false;
+    bool m_rowsCurrent = false;  // the last query succeeded
     bool m_showingAssigned = false;
     int m_sortOrder = 0;
 };

@@ -151,19 +151,25 @@ TEST_P(DriverDispatch, ASettingChangedInItsWindowHoldsAtOnce)
 TEST_P(DriverDispatch, ARefreshUnderThePasswordPromptChangesNoneOfTheOrdersHandedOver)
 {
     AddThreeOrders();
+    AddOrder(5, Now - 30 * Minute, Now + 20 * Minute);
     Board().FormShow();
-    Tag({1, 3});
+    Tag({1, 3, 5});
 
     TStrictPrompts prompts;
     prompts.ExpectPassword(DriverPrompt, S("1111"), [this] {
         AddOrder(4, Now - 40 * Minute, Now);  // comes first: every row moves down
-        SetStatus(3, 1);                     // and 3 is closed at a till meanwhile
+        SetStatus(3, 1);                     // 3 is closed at a till meanwhile
+        TAdoCommand elsewhere(&con);  // and 5 is given to a driver at another station
+        elsewhere.SetCommandText(S("UPDATE Invoices SET TimeToDrvr = :At, Driver = '202' WHERE InvoiceNum = 5"));
+        elsewhere.ParamByName(S("At")).SetDateTime(Now);
+        elsewhere.Execute();
         board->timerRefreshDataTimer();
         ASSERT_EQ(Shown(), (QList<qlonglong>{4, 1, 2}));
     });
     board->AssignOrReassign();
 
-    EXPECT_EQ(Holders(4), (QStringList{S("201/1/3"), S("-"), S("201/1/3"), S("-")}));
+    EXPECT_EQ(Holders(4), (QStringList{S("201/1/3"), S("-"), S("-"), S("-")}));
+    EXPECT_EQ(Scalar(S("SELECT COUNT(*) FROM Invoices WHERE InvoiceNum = 5 AND Driver = '202'")), 1);
     EXPECT_EQ(Shown(), (QList<qlonglong>{4, 2}));
 }
 
@@ -272,6 +278,27 @@ TEST_P(DriverDispatch, EveryAttemptIsPrintedWhenTheTillPrintsAssignedOrders)
         board->AssignOrReassign();
         EXPECT_EQ(printed, (print ? QList<qlonglong>{3, 1} : QList<qlonglong>{}));
     }
+}
+
+TEST_P(DriverDispatch, AFailingAssignmentIsReportedAndTheNextOrderStillGoes)
+{
+    AddThreeOrders();
+    TBoardSettings settings;
+    settings.printAssignedInvoices = true;
+    Board(settings).FormShow();
+    QList<qlonglong> printed;
+    board->PrintTransaction = [&](qlonglong invoiceNum) { printed.append(invoiceNum); };
+    Tag({1, 2});
+    TStrictPrompts prompts;
+    prompts.ExpectPassword(DriverPrompt, S("1111"), [this] { con.Exec(S("ALTER TABLE Invoices RENAME TO InvoicesAway")); });
+    prompts.ExpectMessage(S("Failed to assign invoice 1 to employee 201\r\rReason: "));
+    prompts.ExpectMessage(S("Failed to assign invoice 2 to employee 201\r\rReason: "));
+    prompts.ExpectMessage(S("Failed to refresh invoices being prepared"));
+    board->AssignOrReassign();
+    con.Exec(S("ALTER TABLE InvoicesAway RENAME TO Invoices"));
+    EXPECT_EQ(printed, (QList<qlonglong>{1, 2})) << "printed after every attempt";
+    EXPECT_TRUE(board->Model().Tags().IsEmpty());
+    EXPECT_EQ(Holders(3), (QStringList{S("-"), S("-"), S("-")}));
 }
 
 TEST_P(DriverDispatch, DriverInOutWithoutOrdersSinceFiveTellsTheDriverForTenSeconds)
