@@ -97,9 +97,17 @@ void TfrmTrelvoSettings::FormShow()
 
 void TfrmTrelvoSettings::btnOKClick()
 {
+    const QString cookedBefore = ItemsCookedActive()->Value(), logBefore = LogTimes()->Value();
     ItemsCookedActive()->SetAsBoolean(chkItemsCookedActive->isChecked());
     LogTimes()->SetAsBoolean(chkLogDriverReturns->isChecked());
-    m_settings.UpdateAll();  // throws past here: the dialog must stay open
+    try {
+        m_settings.UpdateAll();
+    } catch (...) {
+        // Not stored, so not in force: the board goes on as the database says.
+        ItemsCookedActive()->SetValue(cookedBefore);
+        LogTimes()->SetValue(logBefore);
+        throw;  // to the error report; the dialog stays open
+    }
     done(mrOk);
 }
 

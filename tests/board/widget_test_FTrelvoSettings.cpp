@@ -186,7 +186,7 @@ TEST_P(TrelvoSettings, SettingsMissingFromTheCollectionAreAddedWithTheirDefault)
     EXPECT_TRUE(globals.AppItemsCookedActive->AsBoolean());
 }
 
-TEST_P(TrelvoSettings, ASaveErrorLeavesTheDialogOpen)
+TEST_P(TrelvoSettings, ASaveErrorLeavesTheDialogOpenAndTheSettingsAsStored)
 {
     Store(CookedKey, "0");
     LoadGlobals();
@@ -198,4 +198,5 @@ TEST_P(TrelvoSettings, ASaveErrorLeavesTheDialogOpen)
         dialog.done(-1);
     });
     EXPECT_EQ(result, -1);
+    EXPECT_FALSE(globals.AppItemsCookedActive->AsBoolean()) << "not stored, so not in force";
 }
