@@ -1,3 +1,4 @@
+#include "app/modMsgDlgs.h"
 #include "board/DispatchBoard.h"
 #include "data/AdoObjects.h"
 #include "data/DemoShop.h"
@@ -202,8 +203,63 @@ void BM_BoardRefresh(benchmark::State &state, TEngine engine)
         state.SkipWithError("the board shows fewer open deliveries than were written");
 }
 
+// A driver who types his password at once; any other question is a fault here.
+class TDriverAtTheCounter final : public TPrompts {
+public:
+    int MessageDialog(const QString &text, TMsgDlgType, const TMsgDlgButtons &, int) override { throw std::runtime_error(text.toStdString()); }
+    bool InputText(const QString &, const QString &, QString &) override { throw std::runtime_error("input"); }
+    std::optional<QString> EditConnectionString(const QString &) override { return std::nullopt; }
+    std::optional<QString> Password(const QString &) override { return TDemoShop::DriverPassword(0); }
+    std::optional<QString> NumPadText(const QString &, const QString &, bool) override { return std::nullopt; }
+    std::optional<QString> ConfirmNewPassword() override { return std::nullopt; }
+    std::optional<TOdometerEntry> OdometerAndFloat(TAdoConnection *, const QString &) override { return std::nullopt; }
+    std::optional<QString> PickEmployee(TAdoConnection *) override { return std::nullopt; }
+    int SelectTill(TAdoConnection *) override { return mrCancel; }
+};
+
+// From the driver's password to the board shown again: ten tagged orders identified,
+// assigned one by one, and the Not Assigned view re-read.
+void BM_AssignTenOrders(benchmark::State &state, TEngine engine)
+{
+    if (engine == TEngine::PostgreSQL && PostgresServer().isEmpty()) {
+        state.SkipWithError("TRELVO_TEST_PG is not set");
+        return;
+    }
+    const TShopDatabase &shop = Shop(engine, 365);
+    TAdoConnection con;
+    con.SetConnectionString(shop.connectionString);
+    con.Open();
+    TDriverAtTheCounter driver;
+    SetPrompts(&driver);
+    TDispatchBoard board(con, TBoardSettings{});
+    board.FormShow();
+    TAdoCommand undo(&con);
+    undo.SetCommandText(QStringLiteral("UPDATE Invoices SET TimeToDrvr = NULL, DriverLink = 0, Driver = NULL WHERE InvoiceNum = :N"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QList<qlonglong> tagged;
+        for (int row = 0; row < 10; ++row) {
+            board.Model().SetCurrentRow(row);
+            board.MarkRecord();
+            tagged.append(board.Model().Current()->InvoiceNum);
+        }
+        state.ResumeTiming();
+        board.AssignOrReassign();
+        state.PauseTiming();
+        for (qlonglong invoiceNum : tagged) {
+            undo.ParamByName(QStringLiteral("N")).SetInteger(invoiceNum);
+            undo.Execute();
+        }
+        board.RefreshBoard();
+        state.ResumeTiming();
+    }
+    SetPrompts(nullptr);
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(BM_BoardRefresh, SQLite, TEngine::SQLite)->Arg(365)->Arg(1825)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_BoardRefresh, PostgreSQL, TEngine::PostgreSQL)->Arg(365)->Arg(1825)->Unit(benchmark::kMillisecond);
 
+BENCHMARK_CAPTURE(BM_AssignTenOrders, SQLite, TEngine::SQLite)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_AssignTenOrders, PostgreSQL, TEngine::PostgreSQL)->Unit(benchmark::kMillisecond);
