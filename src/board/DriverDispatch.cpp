@@ -8,16 +8,8 @@
 #include "records/clsAttend.h"
 
 #include <QLocale>
-#include <cmath>
 
 namespace {
-
-// The stamps are written to the second, as the suite has always stored them.
-TDateTime WholeSeconds(TDateTime value)
-{
-    constexpr double SecondsPerDay = 86'400;
-    return std::floor(value * SecondsPerDay + 1e-6) / SecondsPerDay;
-}
 
 QString DriverTitle(const TAttend &driver)
 {
@@ -96,7 +88,7 @@ void TDriverDispatch::DriverInOut(QString empNum, bool logTimes)
     if (!EnsureClockedIn(*driver))
         return;
 
-    const TDateTime now = WholeSeconds(DateTimes::Now());
+    const TDateTime now = DateTimes::WholeSecond(DateTimes::Now());
     const TDateTime dayStart = DepartureDayStart(now);
     if (!HasAssignedOrders(*driver, dayStart)) {
         ShowForTenSeconds(QStringLiteral("Employee ") + DriverTitle(*driver) + QStringLiteral(" hasn't any assigned invoices.") + u'\r' +

@@ -17,12 +17,6 @@ TDateTime SettingsDayStart()
     return 0;
 }
 
-// The statement texts carry whole seconds; so does the stored clock time.
-TDateTime WholeSecond(TDateTime value)
-{
-    return std::floor(value * 86400.0 + 1e-6) / 86400.0;
-}
-
 } // namespace
 
 TfrmEmpClock::TfrmEmpClock(TAdoConnection *connection)
@@ -64,8 +58,8 @@ int TfrmEmpClock::GetClockStatus(const QString &empNum, bool closeAfterwards)
     qryStatus.SetSQL(QStringLiteral("SELECT * FROM Attend WHERE EmpNum = :EmpNum AND (InDateTime > :DayStart AND InDateTime < :DayEnd) "
                                     "ORDER BY InvoiceLink"));
     qryStatus.ParamByName(QStringLiteral("EmpNum")).SetString(empNum);
-    qryStatus.ParamByName(QStringLiteral("DayStart")).SetDateTime(WholeSecond(TradingDayStart(DayStart)));
-    qryStatus.ParamByName(QStringLiteral("DayEnd")).SetDateTime(WholeSecond(TradingDayEnd(DayStart)));
+    qryStatus.ParamByName(QStringLiteral("DayStart")).SetDateTime(DateTimes::WholeSecond(TradingDayStart(DayStart)));
+    qryStatus.ParamByName(QStringLiteral("DayEnd")).SetDateTime(DateTimes::WholeSecond(TradingDayEnd(DayStart)));
     qryStatus.Open();
     int status = csNoShift;
     if (!qryStatus.IsEmpty()) {
@@ -102,7 +96,7 @@ quint8 TfrmEmpClock::ClockInEmployee(const QString &empNum)
             return ciNotClockedIn;
     if (GetClockStatus(m_details.EmpNum, true) == csClockedIn)
         return ciAlreadyClockedIn;
-    ClockTime = WholeSecond(DateTimes::Now());
+    ClockTime = DateTimes::WholeSecond(DateTimes::Now());
     TOdometerEntry entry;
     if (m_details.DoesDeliveries) {
         const std::optional<TOdometerEntry> answer = Prompts().OdometerAndFloat(m_connection, m_details.EmpNum);

@@ -27,6 +27,12 @@ TDateTime FromQDateTime(const QDateTime &dt)
     return FromDate(dt.date()) + dt.time().msecsSinceStartOfDay() / MsPerDay;
 }
 
+TDateTime WholeSecond(TDateTime value)
+{
+    constexpr double SecondsPerDay = 86'400;
+    return std::floor(value * SecondsPerDay + 1e-6) / SecondsPerDay;
+}
+
 QDate DateOf(TDateTime value)
 {
     // Negative values count days backwards with a positive time part, as the suite does.

@@ -20,6 +20,8 @@ TDateTime EncodeDateTime(int year, int month, int day, int hour = 0, int minute 
 QDate DateOf(TDateTime value);
 TDateTime TimeOf(TDateTime value);  // fraction of the day
 TDateTime DayOf(TDateTime value);   // midnight of that day
+// Cut to the whole second, as the suite's statement texts and stored stamps carry them.
+TDateTime WholeSecond(TDateTime value);
 
 // "yyyymmdd hh:nn:ss" as the suite writes it into statements.
 QString ToSqlText(TDateTime value);
