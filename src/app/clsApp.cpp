@@ -23,13 +23,6 @@ bool LocalFlag(TSysDataItem *TOrvikLocalSettings::*item)
     return OrvikSettings && OrvikSettings->LocalSettings.*item && (OrvikSettings->LocalSettings.*item)->AsBoolean();
 }
 
-TDateTime DayStartSetting()
-{
-    if (OrvikSettings && OrvikSettings->GlobalSettings.DayStart)
-        return DateTimes::TimeOf(OrvikSettings->GlobalSettings.DayStart->AsTime());
-    return 0;
-}
-
 qlonglong ForcePasswordChangeDays()
 {
     if (OrvikSettings && OrvikSettings->GlobalSettings.GenForcePwdChange)
@@ -61,7 +54,7 @@ bool TApp::CheckAccess(const QString &code)
 {
     TAttend attend;
     attend.SetAdoConnection(m_connection);
-    attend.DayStart = DayStartSetting();
+    attend.DayStart = ConfiguredDayStart();
     TActCodesItem actCode;
     actCode.SetAdoConnection(m_connection);
 
@@ -148,7 +141,7 @@ QString TApp::GetPassword(const QString &prompt, TAttend *record)
     std::unique_ptr<TAttend> own;
     if (!record) {
         own = std::make_unique<TAttend>();
-        own->DayStart = DayStartSetting();
+        own->DayStart = ConfiguredDayStart();
         record = own.get();
     }
     record->SetAdoConnection(m_connection);

@@ -34,12 +34,12 @@ qint64 TimeOfDayMs(TDateTime value)
     return std::llround(DateTimes::TimeOf(value) * DateTimes::MsPerDay);
 }
 
+} // namespace
+
 TDateTime DayStartOrDefault(TDateTime start)
 {
     return start == 0.0 ? DefaultDayStart : start;
 }
-
-} // namespace
 
 QString ProperCase(const QString &text)
 {

@@ -38,6 +38,8 @@ enum TTradingDayBound { tdbStart = 0, tdbNext = 1 };
 // The start of the trading day holding moment (tdbStart), or of the day after it (tdbNext),
 // for a trading day that begins at the time of day of start.
 TDateTime TradingDayBound(TTradingDayBound which, TDateTime start, TDateTime moment);
+// A trading-day start of exactly 0 counts as 05:00.
+TDateTime DayStartOrDefault(TDateTime start);
 // The bounds of the current trading day; a start of exactly 0 counts as 05:00.
 TDateTime TradingDayStart(TDateTime start);
 TDateTime TradingDayEnd(TDateTime start);

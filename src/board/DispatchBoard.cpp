@@ -10,8 +10,6 @@
 
 namespace {
 
-const TDateTime DefaultDayStart = DateTimes::EncodeTime(5, 0);
-
 // Runs its action when the scope ends, however it ends.
 template <class F>
 class TFinally {
@@ -40,8 +38,7 @@ TBoardSettings TBoardSettings::From(TOrvikSettings &settings)
 {
     TBoardSettings s;
     try {
-        if (settings.GlobalSettings.DayStart)
-            s.dayStart = DateTimes::TimeOf(settings.GlobalSettings.DayStart->AsTime());
+        s.dayStart = settings.GlobalSettings.DayStartTime();
     } catch (const EConvertError &) {
     }
     ReadFlag(settings.GlobalSettings.AppItemsCookedActive, s.itemsCookedActive);
@@ -95,8 +92,7 @@ void TDispatchBoard::Query(bool assigned)
         m_model.SetNow(now);
         if (assigned) {
             // Both bounds from one moment, so a refresh at the day's turn gets one whole day.
-            const TDateTime configured = m_settings().dayStart;
-            const TDateTime start = configured == 0 ? DefaultDayStart : configured;
+            const TDateTime start = DayStartOrDefault(m_settings().dayStart);
             m_model.SetRows(m_queries.AlreadyAssigned(TradingDayBound(tdbStart, start, now), TradingDayBound(tdbNext, start, now)));
         } else {
             m_model.SetRows(m_queries.NotAssigned(m_sortOrder));

@@ -10,17 +10,11 @@
 
 namespace {
 
-TDateTime SettingsDayStart()
-{
-    if (OrvikSettings && OrvikSettings->GlobalSettings.DayStart)
-        return DateTimes::TimeOf(OrvikSettings->GlobalSettings.DayStart->AsTime());
-    return 0;
-}
 
 } // namespace
 
 TfrmEmpClock::TfrmEmpClock(TAdoConnection *connection)
-    : DayStart(SettingsDayStart()), qryEmployee(connection), qryStatus(connection), m_connection(connection)
+    : DayStart(ConfiguredDayStart()), qryEmployee(connection), qryStatus(connection), m_connection(connection)
 {
 }
 

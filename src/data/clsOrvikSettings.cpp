@@ -167,6 +167,16 @@ void TOrvikGlobalSettings::SaveIPAddresses()
     }
 }
 
+TDateTime TOrvikGlobalSettings::DayStartTime() const
+{
+    return DayStart ? DateTimes::TimeOf(DayStart->AsTime()) : 0;
+}
+
+TDateTime ConfiguredDayStart()
+{
+    return OrvikSettings ? OrvikSettings->GlobalSettings.DayStartTime() : 0;
+}
+
 TPicklistColumns TOrvikGlobalSettings::PicklistColumns() const
 {
     const qlonglong stored = Setting(kPicklistColumns)->AsInteger();

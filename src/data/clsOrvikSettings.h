@@ -80,6 +80,9 @@ public:
     void SetNoLockIfDriversUncashed(bool value) { SetFlag("NO LOCK IF DRIVERS UNCASHED", value); }
     TPicklistColumns PicklistColumns() const;
     void SetPicklistColumns(TPicklistColumns columns);
+    // The time of day "DAY START" holds; 0 (read as 05:00) when it is not loaded. A value
+    // that does not read as a time throws.
+    TDateTime DayStartTime() const;
 
     QStringList IPAddresses;
 
@@ -178,3 +181,6 @@ private:
 
 // The one instance, set at start-up.
 extern TOrvikSettings *OrvikSettings;
+
+// DayStartTime of the program's loaded settings; 0 without them.
+TDateTime ConfiguredDayStart();

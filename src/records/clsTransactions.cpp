@@ -13,7 +13,7 @@ constexpr bool DeliveryTypesAllowed = false;
 TTransaction::TTransaction(TRootCollection *collection) : TInvoice(collection)
 {
     if (OrvikSettings && OrvikSettings->GlobalSettings.DayStart)
-        CashierAttend.DayStart = DateTimes::TimeOf(OrvikSettings->GlobalSettings.DayStart->AsTime());
+        CashierAttend.DayStart = ConfiguredDayStart();
     Payment.OnCalc = [this] { TakeFromPayment(); };
 }
 
