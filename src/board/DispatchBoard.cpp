@@ -229,7 +229,6 @@ void TDispatchBoard::AssignTaggedInvoices()
     if (!driver)
         return;
 
-    const bool print = m_settings().printAssignedInvoices;
     emit BusyChanged(true);
     const TFinally done([this] {
         m_model.UntagAll();
@@ -241,7 +240,7 @@ void TDispatchBoard::AssignTaggedInvoices()
         // refresh took it off the board, and with it its tag.
         if (!latest && m_rowsCurrent)
             continue;
-        if (m_settings().itemsCookedActive) {
+        if (settings.itemsCookedActive) {
             // The kitchen's stamp as the board last read it.
             if ((latest ? latest->TimeStampCooked : order.TimeStampCooked) <= 0) {
                 ShowInformation(QStringLiteral("Order ") + QString::number(order.OrderNum) + QStringLiteral(" not yet processed"));
@@ -249,14 +248,15 @@ void TDispatchBoard::AssignTaggedInvoices()
             }
         }
         driver->AssignDriver(static_cast<int>(order.InvoiceNum));
-        if (print && PrintTransaction)
+        if (settings.printAssignedInvoices && PrintTransaction)
             PrintTransaction(order.InvoiceNum);
     }
 }
 
 void TDispatchBoard::DriverInOut()
 {
-    TDriverDispatch(m_connection, m_settings().dayStart).DriverInOut({}, m_settings().logDriverTimes);
+    const TBoardSettings settings = m_settings();
+    TDriverDispatch(m_connection, settings.dayStart).DriverInOut({}, settings.logDriverTimes);
 }
 
 void TDispatchBoard::ConfirmQuit()
