@@ -131,6 +131,15 @@ void TRootCollection::RemoveAt(int index)
     m_items.erase(m_items.begin() + index);
 }
 
+void TRootCollection::Move(int from, int to)
+{
+    const auto item = m_items.begin() + from, target = m_items.begin() + to;
+    if (from > to)
+        std::rotate(target, item, item + 1);
+    else
+        std::rotate(item, item + 1, target + 1);
+}
+
 void TRootCollection::InsertCopy(const TRootCollectionItem &source)
 {
     if (m_taggedItems.isEmpty()) {

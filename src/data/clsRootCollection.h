@@ -60,6 +60,8 @@ public:
     virtual TRootCollectionItem *Add();
     virtual TRootCollectionItem *InsertAt(int index);
     void RemoveAt(int index);  // destroys the item; no SQL
+    // Moves an item to another position, in memory only: flags and tags stay as they are.
+    void Move(int from, int to);
     virtual void InsertCopy(const TRootCollectionItem &source);
     virtual void AppendCopies(const TRootCollection &other);
     virtual void ResetFlags();

@@ -276,7 +276,7 @@ void TfrmFingerPrint::PopulateFingers()
     lstFingers->clear();
     for (const TEmployee *employee : enrolled) {
         auto *item = new QListWidgetItem(employee->GetFullName() + QStringLiteral(" (") + employee->EmpNum + u')', lstFingers);
-        item->setData(Qt::UserRole, TFingerprintMatcher::StoredTemplate(*employee));
+        item->setData(Qt::UserRole, employee->StoredFingerPrint());
     }
     auto *unknown = new QListWidgetItem(QStringLiteral("Unknown finger"), lstFingers);
     unknown->setData(Qt::UserRole, UnknownFinger);

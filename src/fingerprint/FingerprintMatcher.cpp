@@ -22,28 +22,13 @@ QString TFingerprintMatcher::Search(TFingerprintReader &reader, const QString &l
         const TEmployee &candidate = *Employees.Items(i);
         if (candidate.FingerPrint.isEmpty())
             continue;
-        reader.SetStoredTemplate(StoredTemplate(candidate));
+        reader.SetStoredTemplate(candidate.StoredFingerPrint());
         reader.SetLiveTemplate(liveFeatures);
         if (!reader.Verify())
             continue;
         const QString empNum = candidate.EmpNum;
-        if (i > 0)
-            MoveToFront(i);
+        Employees.Move(i, 0);
         return empNum;
     }
     return {};
-}
-
-QString TFingerprintMatcher::StoredTemplate(const TEmployee &employee)
-{
-    return employee.FingerPrint.isEmpty() ? QString() : FingerPrintText::Encode(employee.FingerPrint.toLatin1());
-}
-
-void TFingerprintMatcher::MoveToFront(int index)
-{
-    // A copy at the front, then the original goes: the list owns its items and has no move.
-    TEmployee *front = static_cast<TEmployee *>(Employees.InsertAt(0));
-    front->Clone(*Employees.Items(index + 1));
-    front->ResetFlags();
-    Employees.RemoveAt(index + 1);
 }

@@ -16,11 +16,5 @@ public:
     // propagate.
     QString Search(TFingerprintReader &reader, const QString &liveFeatures);
 
-    // A candidate's template as the FingerPrint column holds it; empty for none.
-    static QString StoredTemplate(const TEmployee &employee);
-
     TEmployees Employees;
-
-private:
-    void MoveToFront(int index);
 };

@@ -186,6 +186,11 @@ void TEmployee::Loaded(TAdoQuery &dataset)
     SetIsNew(false);  // read from the database: a save updates this row
 }
 
+QString TEmployee::StoredFingerPrint() const
+{
+    return FingerPrint.isEmpty() ? QString() : FingerPrintText::Encode(FingerPrint.toLatin1());
+}
+
 int TEmployee::Delete()
 {
     if (EmpNum.isEmpty())
@@ -209,7 +214,7 @@ int TEmployee::Update()
         if (FingerPrint.isEmpty())
             print.SetNull(TFieldType::String);
         else
-            print.SetString(FingerPrintText::Encode(FingerPrint.toLatin1()));
+            print.SetString(StoredFingerPrint());
     });
 }
 

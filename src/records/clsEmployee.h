@@ -92,6 +92,8 @@ public:
     Currency MaxDiscValue;
     double MaxDiscPct = 0;
     QString FingerPrint;  // the template, one character (Latin-1) a byte
+    // The template as the FingerPrint column holds it; empty for none.
+    QString StoredFingerPrint() const;
     QStringList AccessCodes;
     QString Descriptn;    // of the category, when the query supplies it
 

@@ -157,6 +157,29 @@ TEST(RootCollection, InsertCopyStandsACopyBeforeEachTaggedItem)
     EXPECT_EQ(names, Strs({"new", "a", "b", "new", "c", "new"}));
 }
 
+TEST(RootCollection, MoveReordersTheItemsThemselves)
+{
+    const struct {
+        int from, to;
+        const char *order;
+    } cases[] = {{3, 0, "dabc"}, {0, 3, "bcda"}, {1, 2, "acbd"}, {2, 2, "abcd"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.order);
+        TCollectionDBOf<TPrinterRecord> list;
+        for (const char *n : {"a", "b", "c", "d"})
+            list.Add()->Name = QString::fromLatin1(n);
+        list.ResetFlags();
+        const TPrinterRecord *moved = list.Items(c.from);
+        list.Move(c.from, c.to);
+        QString order;
+        for (int i = 0; i < list.Count(); ++i)
+            order += list.Items(i)->Name;
+        EXPECT_EQ(order, QString::fromLatin1(c.order));
+        EXPECT_EQ(list.Items(c.to), moved) << "the same item, not a copy";
+        EXPECT_EQ(list.ModifiedCount() + list.NewCount(), 0) << "nothing to save";
+    }
+}
+
 TEST(RootCollection, PopulateRefusesAMissingDatasetOrItemClass)
 {
     TCollectionDBOf<TPrinterRecord> list;

@@ -66,7 +66,7 @@ TEST(FingerprintMatcher, AMovedCandidateKeepsItsTemplateAndIsFoundAtOnce)
     SetCandidates(matcher, {{"201", Finger("A")}, {"202", Finger("B")}, {"203", Finger("B")}});
     TSimulatedFingerprintReader reader;
     EXPECT_EQ(matcher.Search(reader, Finger("B")), S("202"));
-    EXPECT_EQ(TFingerprintMatcher::StoredTemplate(*matcher.Employees.Items(0)), Finger("B"));
+    EXPECT_EQ(matcher.Employees.Items(0)->StoredFingerPrint(), Finger("B"));
     EXPECT_EQ(matcher.Employees.Count(), 3);
 
     const int before = reader.Verifications();
@@ -106,7 +106,7 @@ TEST_P(FingerprintCandidates, TheActiveEmployeesWithTheirTemplatesAsStored)
     matcher.Populate(&con);
     QHash<QString, QString> found;
     for (int i = 0; i < matcher.Employees.Count(); ++i)
-        found.insert(matcher.Employees.Items(i)->EmpNum, TFingerprintMatcher::StoredTemplate(*matcher.Employees.Items(i)));
+        found.insert(matcher.Employees.Items(i)->EmpNum, matcher.Employees.Items(i)->StoredFingerPrint());
     const QHash<QString, QString> expected{
         {S("201"), Finger("first finger")}, {S("202"), QString()}, {S("204"), Finger("second finger")}};
     EXPECT_EQ(found, expected);
