@@ -50,6 +50,11 @@ bool TApp::FingerprintInUse() const
     return LocalFlag(&TOrvikLocalSettings::GenUseFingerprint);
 }
 
+bool TApp::FingerprintReady() const
+{
+    return FingerprintInUse() && FingerPrintWindow && FingerPrintWindow->Initialised();
+}
+
 bool TApp::CheckAccess(const QString &code)
 {
     TAttend attend;
@@ -235,9 +240,7 @@ QString TApp::GetFingerPrint(const QString &prompt, TEmployee *record)
 
 QString TApp::GetEmployeeNumber(const QString &prompt)
 {
-    QString password = FingerprintInUse() && FingerPrintWindow && FingerPrintWindow->Initialised()
-                           ? GetFingerPrint(ProperCase(prompt), nullptr)
-                           : GetPassword(ProperCase(prompt), nullptr);
+    QString password = FingerprintReady() ? GetFingerPrint(ProperCase(prompt), nullptr) : GetPassword(ProperCase(prompt), nullptr);
     if (password.isEmpty())
         return {};
     const TPasswordOwner owner = LookUpByPassword(password);
@@ -267,7 +270,7 @@ TPasswordOwner TApp::LookUpByPassword(QString &password)
 
 bool TApp::IdentifyEmployee(const QString &prompt, TAttend &record)
 {
-    if (FingerprintInUse() && FingerPrintWindow && FingerPrintWindow->Initialised())
+    if (FingerprintReady())
         GetFingerPrint(ProperCase(prompt), &record);
     else
         GetPassword(ProperCase(prompt), &record);

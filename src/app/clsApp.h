@@ -55,6 +55,8 @@ public:
 
 private:
     bool FingerprintInUse() const;
+    // In use here, and the scan window can offer it.
+    bool FingerprintReady() const;
     TAdoConnection *m_connection;
 };
 
