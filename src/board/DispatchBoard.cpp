@@ -8,20 +8,9 @@
 #include "data/clsOrvikSettings.h"
 #include "records/clsAttend.h"
 
+#include <QScopeGuard>
+
 namespace {
-
-// Runs its action when the scope ends, however it ends.
-template <class F>
-class TFinally {
-public:
-    explicit TFinally(F f) : m_f(std::move(f)) {}
-    ~TFinally() { m_f(); }
-    TFinally(const TFinally &) = delete;
-    TFinally &operator=(const TFinally &) = delete;
-
-private:
-    F m_f;
-};
 
 void ReadFlag(TSysDataItem *item, bool &flag)
 {
@@ -85,7 +74,7 @@ void TDispatchBoard::Query(bool assigned)
     if (m_refreshing)
         return;
     m_refreshing = true;
-    const TFinally done([this] { m_refreshing = false; });
+    const auto done = qScopeGuard([this] { m_refreshing = false; });
     emit BusyChanged(true);
     try {
         const TDateTime now = DateTimes::Now();
@@ -158,7 +147,7 @@ void TDispatchBoard::timerRefreshDataTimer()
 {
     // Stopped while it runs, so an error box does not pile up ticks; always re-armed.
     timerRefreshData.stop();
-    const TFinally rearm([this] { timerRefreshData.start(); });
+    const auto rearm = qScopeGuard([this] { timerRefreshData.start(); });
     RefreshBoard();
 }
 
@@ -230,7 +219,7 @@ void TDispatchBoard::AssignTaggedInvoices()
         return;
 
     emit BusyChanged(true);
-    const TFinally done([this] {
+    const auto done = qScopeGuard([this] {
         m_model.UntagAll();
         emit BusyChanged(false);
     });
